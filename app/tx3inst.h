@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/qvio.h"
+
+class KEYBOARD;
+class MOUSE;
+struct WizardControl;
+
+inline constexpr int kControlSlots = 10;
+inline constexpr int kTextRoom = 200;
+
+// The application object: the wizard's whole state, driven one turn at a time
+// by the main loop.
+class TX3INST : public QVIO {
+ public:
+  TX3INST();
+  ~TX3INST() override;
+
+  bool Redraw() override;
+  bool Step() override;
+
+  int16_t page = 0;
+  int16_t builtPage = -1;  // -1 so that the first Redraw builds page 0
+  int16_t installStep = 0;
+  int16_t boxX = 0;
+  int16_t boxY = 0;
+  int16_t boxW = 0;
+  char installedVersion[kTextRoom] = {};
+  char installDir[kTextRoom] = {};
+  MOUSE* mouse = nullptr;
+  KEYBOARD* keyboard = nullptr;
+  bool quit = false;
+  int32_t language = 0;
+  WizardControl* controls[kControlSlots] = {};
+
+ private:
+  void startWizard();
+  void releaseControls();
+};
+
+// True when the command line asks for the packer: "-pack" anywhere in it,
+// letter case as written.
+bool isPackerCommandLine(const char* commandLine);

@@ -1,0 +1,5 @@
+#include "app/tx3inst.h"
+
+bool TX3INST::Redraw() {
+  return true;
+}

@@ -1,0 +1,81 @@
+#include "archive/packer.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include "archive/archive_table.h"
+#include "platform/files.h"
+
+namespace {
+
+// The new archive is written here and renamed over update.dat only when whole.
+constexpr const char* kPartialArchiveName = "update.dat.part";
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Sizes are signed 32-bit in the archive, and so is their sum: readers add
+// them up to find a body.
+bool measure(const char* name, int32_t& size) {
+  File file(platform::openFile(name, "rb"));
+  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
+  const long position = std::ftell(file.get());
+  if (position < 0 || position > INT32_MAX) return false;
+  size = static_cast<int32_t>(position);
+  return true;
+}
+
+bool measureAll(SizeTable sizes) {
+  int64_t total = 0;
+  for (int i = 0; i < kArchiveEntryCount; ++i) {
+    sizes[i] = 0;
+    if (isReadmeEntry(i)) continue;
+    if (!measure(ArchiveEntryTable[i].fileName, sizes[i])) return false;
+    total += sizes[i];
+  }
+  return total <= INT32_MAX;
+}
+
+// Copies exactly `size` bytes: a file that grew since it was measured is cut
+// to its measured size, one that shrank fails the copy.
+bool copyBody(const char* name, int32_t size, std::FILE* archive) {
+  if (size == 0) return true;
+  File file(platform::openFile(name, "rb"));
+  if (!file) return false;
+  std::unique_ptr<char[]> body(new (std::nothrow) char[static_cast<size_t>(size)]);
+  if (!body) return false;
+  return std::fread(body.get(), static_cast<size_t>(size), 1, file.get()) == 1 &&
+         std::fwrite(body.get(), static_cast<size_t>(size), 1, archive) == 1;
+}
+
+bool writeArchive(const SizeTable sizes, std::FILE* archive) {
+  unsigned char table[kSizeTableBytes];
+  encodeSizeTable(sizes, table);
+  if (std::fwrite(table, sizeof table, 1, archive) != 1) return false;
+  for (int i = 0; i < kArchiveEntryCount; ++i)
+    if (!isReadmeEntry(i) && !copyBody(ArchiveEntryTable[i].fileName, sizes[i], archive))
+      return false;
+  return true;
+}
+
+}  // namespace
+
+bool packUpdateArchive() {
+  SizeTable sizes;
+  if (!measureAll(sizes)) return false;
+
+  std::FILE* archive = platform::openFile(kPartialArchiveName, "wb");
+  if (archive == nullptr) return false;
+  const bool written = writeArchive(sizes, archive);
+  // Closing flushes the last buffered bytes, so its failure is a failed write.
+  const bool closed = std::fclose(archive) == 0;
+  if (written && closed && platform::replaceFile(kPartialArchiveName, kUpdateArchiveName))
+    return true;
+  platform::removeFile(kPartialArchiveName);
+  return false;
+}

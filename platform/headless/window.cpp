@@ -1,0 +1,7 @@
+#include "platform/window.h"
+
+namespace platform {
+
+void dispatchWaitingMessages() {}
+
+}  // namespace platform
