@@ -8,7 +8,6 @@ packer's peak resident memory against its largest loose file.
 
     bench/pack_vs_cat.py build/release/app/tx3inst
 """
-import os
 import pathlib
 import statistics
 import subprocess
@@ -22,15 +21,15 @@ MIB = 1024 * 1024
 
 
 def timed(command, cwd):
-    """Wall time and peak resident memory of one run of the command."""
+    """Wall time and peak resident memory (from GNU time) of one run."""
+    report = pathlib.Path(cwd) / "peak.txt"
     start = time.perf_counter()
-    child = subprocess.Popen(command, cwd=cwd, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(child.pid, 0)
+    subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report, *command], cwd=cwd,
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     elapsed = time.perf_counter() - start
-    if status != 0:
-        sys.exit(f"{command[0]} failed")
-    return elapsed, usage.ru_maxrss * 1024
+    peak = int(report.read_text().split()[-1]) * 1024
+    report.unlink()
+    return elapsed, peak
 
 
 def main():
