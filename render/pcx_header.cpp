@@ -7,11 +7,11 @@ bool readPcxHeader(FILE_STREAM& stream, PcxHeader& h) {
          stream.readByte(h.encoding) && stream.readByte(h.bitsPerPixel) &&
          stream.readInt16(h.xMin) && stream.readInt16(h.yMin) && stream.readInt16(h.xMax) &&
          stream.readInt16(h.yMax) && stream.readInt16(h.horizontalResolution) &&
-         stream.readInt16(h.verticalResolution) &&
-         stream.readBlock(h.palette, sizeof h.palette) && stream.readByte(h.reserved) &&
-         stream.readByte(h.planes) && stream.readInt16(h.bytesPerLine) &&
-         stream.readInt16(h.paletteInfo) && stream.readInt16(h.horizontalScreenSize) &&
-         stream.readInt16(h.verticalScreenSize) && stream.readBlock(h.filler, sizeof h.filler);
+         stream.readInt16(h.verticalResolution) && stream.readBlock(h.palette, sizeof h.palette) &&
+         stream.readByte(h.reserved) && stream.readByte(h.planes) &&
+         stream.readInt16(h.bytesPerLine) && stream.readInt16(h.paletteInfo) &&
+         stream.readInt16(h.horizontalScreenSize) && stream.readInt16(h.verticalScreenSize) &&
+         stream.readBlock(h.filler, sizeof h.filler);
 }
 
 bool writePcxHeader(FILE_STREAM& stream, PcxHeader& h) {

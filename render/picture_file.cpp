@@ -12,7 +12,7 @@ bool streamHolds(FILE_STREAM& stream, int64_t count) {
   if (position < 0 || position + count - 1 > INT32_MAX) return false;
   // The last byte needed must be readable; a seek past the end alone succeeds.
   uint8_t last = 0;
-  const bool holds = stream.seek(static_cast<int32_t>(position + count - 1)) == 0 &&
-                     stream.readByte(last);
+  const bool holds =
+      stream.seek(static_cast<int32_t>(position + count - 1)) == 0 && stream.readByte(last);
   return stream.seek(position) == 0 && holds;
 }

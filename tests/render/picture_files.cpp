@@ -18,7 +18,8 @@ PictureSnapshot::PictureSnapshot(const IMAGE& picture)
       height(picture.height),
       pixels(picture.pixels),
       is565(picture.is565),
-      content(picture.pixels, picture.pixels + static_cast<size_t>(picture.width) * picture.height) {}
+      content(picture.pixels,
+              picture.pixels + static_cast<size_t>(picture.width) * picture.height) {}
 
 bool PictureSnapshot::unchanged(const IMAGE& picture) const {
   return picture.width == width && picture.height == height && picture.pixels == pixels &&

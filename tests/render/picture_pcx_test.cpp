@@ -56,7 +56,7 @@ TEST(PcxLoad, DropsThePaddingOfLinesLongerThanThePicture) {
   EXPECT_EQ(picture.pixelAt(0, 0), from8Bit(8, 32, 56));
   EXPECT_EQ(picture.pixelAt(1, 0), from8Bit(16, 40, 64));
   EXPECT_EQ(picture.pixelAt(2, 0), from8Bit(24, 48, 72));
-  for (int x = 0; x < 3; ++x) EXPECT_EQ(picture.pixelAt(x, 1), from8Bit(0xF8, 0, 0x80));
+  for (int16_t x = 0; x < 3; ++x) EXPECT_EQ(picture.pixelAt(x, 1), from8Bit(0xF8, 0, 0x80));
 }
 
 TEST(PcxSave, WritesAnOddWidthAsItsBytesPerLineAndEndsRunsWithEachPlaneLine) {
@@ -67,7 +67,8 @@ TEST(PcxSave, WritesAnOddWidthAsItsBytesPerLineAndEndsRunsWithEachPlaneLine) {
   ASSERT_EQ(picture.savePcx(folder.directory(), "white.pcx"), kStatusOk);
   std::string data;
   for (int line = 0; line < 6; ++line) data += "\xC5\xF8";
-  EXPECT_EQ(folder.read("white.pcx"), pcxHeader({.xMax = 4, .yMax = 1, .bytesPerLine = 5}).str() + data);
+  EXPECT_EQ(folder.read("white.pcx"),
+            pcxHeader({.xMax = 4, .yMax = 1, .bytesPerLine = 5}).str() + data);
 }
 
 TEST(PcxSave, WritesTheSixBitGreenOfFiveSixFivePictures) {
@@ -82,7 +83,8 @@ TEST(PcxSave, PicturesComeBackAsTheyWereSaved) {
   PictureFolder folder;
   IMAGE saved;
   fillPicture(saved, 67, 3, 0);
-  for (int i = 0; i < 67 * 3; ++i) saved.pixels[i] = static_cast<uint16_t>(i < 70 ? 0x1234 : i * 157);
+  for (int i = 0; i < 67 * 3; ++i)
+    saved.pixels[i] = static_cast<uint16_t>(i < 70 ? 0x1234 : i * 157);
   ASSERT_EQ(saved.savePcx(folder.directory(), "b.pcx"), kStatusOk);
   IMAGE loaded;
   ASSERT_EQ(loaded.loadPcx(folder.directory(), "b.pcx"), kStatusOk);
@@ -94,43 +96,25 @@ TEST(PcxSave, PicturesComeBackAsTheyWereSaved) {
 
 TEST(PcxLoad, RefusesOtherKindsAndShapesOfPcxBeforeTouchingThePicture) {
   PictureFolder folder;
-  const PcxShape good{.xMax = 1, .yMax = 0, .bytesPerLine = 2};
-  const auto write = [&](const char* name, PcxShape shape) {
-    folder.write(name, pcxHeader(shape).fill(6, 0x10));
+  const struct {
+    const char* name;
+    PcxShape shape;
+  } refused[] = {
+      {"maker.pcx", {.manufacturer = 11, .xMax = 1, .bytesPerLine = 2}},
+      {"version.pcx", {.version = 3, .xMax = 1, .bytesPerLine = 2}},
+      {"encoding.pcx", {.encoding = 0, .xMax = 1, .bytesPerLine = 2}},
+      {"bits.pcx", {.bitsPerPixel = 1, .xMax = 1, .bytesPerLine = 2}},
+      {"palette.pcx", {.planes = 1, .xMax = 1, .bytesPerLine = 2}},
+      {"backwards.pcx", {.xMin = 5, .xMax = 1, .bytesPerLine = 2}},
+      {"narrow-lines.pcx", {.xMax = 1, .bytesPerLine = 1}},
+      {"too-wide.pcx", {.xMin = -32768, .xMax = 0, .bytesPerLine = 0x7FFF}},
   };
-  write("good.pcx", good);
-  PcxShape shape = good;
-  shape.manufacturer = 11;
-  write("maker.pcx", shape);
-  shape = good;
-  shape.version = 3;
-  write("version.pcx", shape);
-  shape = good;
-  shape.encoding = 0;
-  write("encoding.pcx", shape);
-  shape = good;
-  shape.bitsPerPixel = 1;
-  write("bits.pcx", shape);
-  shape = good;
-  shape.planes = 1;
-  write("palette.pcx", shape);
-  shape = good;
-  shape.xMin = 5;
-  write("backwards.pcx", shape);
-  shape = good;
-  shape.bytesPerLine = 1;
-  write("narrow-lines.pcx", shape);
-  shape = good;
-  shape.xMin = -32768;
-  shape.xMax = 0;
-  shape.bytesPerLine = 0x7FFF;
-  write("too-wide.pcx", shape);
-
+  folder.write("good.pcx", pcxHeader({.xMax = 1, .bytesPerLine = 2}).fill(6, 0x10));
   IMAGE picture;
   fillPicture(picture, 2, 2, 7);
   const PictureSnapshot before(picture);
-  for (const char* name : {"maker.pcx", "version.pcx", "encoding.pcx", "bits.pcx", "palette.pcx",
-                           "backwards.pcx", "narrow-lines.pcx", "too-wide.pcx"}) {
+  for (const auto& [name, shape] : refused) {
+    folder.write(name, pcxHeader(shape).fill(6, 0x10));
     EXPECT_EQ(picture.loadPcx(folder.directory(), name), kStatusPictureUnsupported) << name;
     EXPECT_TRUE(before.unchanged(picture)) << name;
   }
@@ -155,7 +139,9 @@ TEST(PcxLoad, AFileThatEndsEarlyIsAReadFailureAndKeepsTheOldPicture) {
 
 TEST(PcxLoad, MissingPaddingAfterTheLastLineCostsNoPixel) {
   PictureFolder folder;
-  folder.write("a.pcx", pcxHeader({.xMax = 0, .yMax = 0, .bytesPerLine = 2}).u8(8).u8(0).u8(16).u8(0).u8(24));
+  folder.write(
+      "a.pcx",
+      pcxHeader({.xMax = 0, .yMax = 0, .bytesPerLine = 2}).u8(8).u8(0).u8(16).u8(0).u8(24));
   IMAGE picture;
   ASSERT_EQ(picture.loadPcx(folder.directory(), "a.pcx"), kStatusOk);
   EXPECT_EQ(picture.pixelAt(0, 0), from8Bit(8, 16, 24));

@@ -23,7 +23,10 @@ TEST(RawPicture, FiveSixFiveWordsAreLoadedAsFiveFiveFive) {
 
 TEST(RawPicture, ABigEndianFileIsReadInItsOwnByteOrder) {
   PictureFolder folder;
-  folder.write("b.raw", Bytes().u32(2).u16BigEndian(2).u16BigEndian(1).u8(0).u16BigEndian(0x1234).u16BigEndian(0x7C00));
+  folder.write(
+      "b.raw",
+      Bytes().u32(2).u16BigEndian(2).u16BigEndian(1).u8(0).u16BigEndian(0x1234).u16BigEndian(
+          0x7C00));
   IMAGE picture;
   ASSERT_EQ(picture.loadRaw(folder.directory(), "b.raw"), kStatusOk);
   EXPECT_EQ(picture.width, 2);
@@ -37,8 +40,14 @@ TEST(RawPicture, SavedPicturesComeBackTheSameAndReuseTheirPixels) {
   IMAGE saved;
   fillPicture(saved, 3, 2, 0x8001);
   ASSERT_EQ(saved.saveRaw(folder.directory(), "c.raw"), kStatusOk);
-  EXPECT_EQ(folder.read("c.raw"),
-            rawHeader(3, 2, 0).u16(0x8001).u16(0x8002).u16(0x8003).u16(0x8004).u16(0x8005).u16(0x8006).str());
+  EXPECT_EQ(folder.read("c.raw"), rawHeader(3, 2, 0)
+                                      .u16(0x8001)
+                                      .u16(0x8002)
+                                      .u16(0x8003)
+                                      .u16(0x8004)
+                                      .u16(0x8005)
+                                      .u16(0x8006)
+                                      .str());
 
   IMAGE loaded;
   fillPicture(loaded, 3, 2, 0);
@@ -97,7 +106,15 @@ TEST(PictureSave, AFullDiskIsAWriteFailureForEveryFormat) {
 TEST(SurfaceDump, TheGreenMaskTellsFiveSixFiveFromFiveFiveFive) {
   PictureFolder folder;
   const auto dump = [](uint32_t greenMask) {
-    return Bytes().u32(2).u32(1).fill(8, 0xAA).fill(20, 0).u32(greenMask).fill(8, 0).u16(0xFFFF).u16(0x07E0);
+    return Bytes()
+        .u32(2)
+        .u32(1)
+        .fill(8, 0xAA)
+        .fill(20, 0)
+        .u32(greenMask)
+        .fill(8, 0)
+        .u16(0xFFFF)
+        .u16(0x07E0);
   };
   folder.write("565.dump", dump(0x07E0));
   folder.write("555.dump", dump(0x03E0));
