@@ -39,6 +39,14 @@ class QVIO {
   // The registered instance, or null.
   static QVIO* instance();
 
+ protected:
+  // OpenGraphics records the size of the frame it opens; a screen that lays
+  // out its own frame (the renderer's tests) records it here.
+  void setFrameSize(int16_t width, int16_t height) {
+    width_ = width;
+    height_ = height;
+  }
+
  private:
   int16_t width_ = 0;
   int16_t height_ = 0;

@@ -1,5 +1,5 @@
 # A private X display for programs under Wine. Source it, then call
-# xvfb_start; it exports DISPLAY and XVFB_PID. xvfb_stop ends it.
+# xvfb_start; it exports DISPLAY and sets XVFB_PID. xvfb_stop ends it.
 
 xvfb_start() {
   local fd_file
@@ -15,7 +15,7 @@ xvfb_start() {
     return 1
   fi
   export DISPLAY=":$(head -n1 "$fd_file")"
-  export XVFB_PID
+
   rm -f "$fd_file"
 }
 
