@@ -80,8 +80,10 @@ int QVIO::OpenGraphics(int16_t width, int16_t height, const char* title,
   frame.dirty.clear();
   if (width <= 0 || height <= 0) return kStatusFrameNotAllocated;
   frame.pitch = framePitchFor(width);
-  frame.pixels =
-      static_cast<uint16_t*>(std::malloc(static_cast<size_t>(height) * static_cast<size_t>(frame.pitch)));
+  // Zeroed, because the clear below fills all but the right column and the
+  // bottom row, which would otherwise show whatever the memory held.
+  frame.pixels = static_cast<uint16_t*>(
+      std::calloc(static_cast<size_t>(height), static_cast<size_t>(frame.pitch)));
   if (frame.pixels == nullptr) return kStatusFrameNotAllocated;
   width_ = width;
   height_ = height;

@@ -129,8 +129,9 @@ void presentImage(WindowHandle, const Presentation& copy) {
     const int sourceRow = topRow + row;
     if (screenY < 0 || screenY >= desktop.screenHeight) continue;
     if (sourceRow < 0 || sourceRow >= copy.imageHeight) continue;
-    const auto* line = reinterpret_cast<const uint16_t*>(
-        reinterpret_cast<const uint8_t*>(copy.pixels) + static_cast<size_t>(sourceRow) * copy.pitch);
+    const auto* line =
+        reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(copy.pixels) +
+                                          static_cast<size_t>(sourceRow) * copy.pitch);
     for (int column = 0; column < copy.width; ++column) {
       const int screenX = copy.destX + column;
       const int sourceX = copy.sourceX + column;
@@ -215,7 +216,8 @@ void postCharacter(uint64_t code) {
   post([code] { window_events::character(code); });
 }
 void postMouseMove(int16_t x, int16_t y) {
-  const uint64_t packed = static_cast<uint16_t>(x) | (static_cast<uint64_t>(static_cast<uint16_t>(y)) << 16);
+  const uint64_t packed =
+      static_cast<uint16_t>(x) | (static_cast<uint64_t>(static_cast<uint16_t>(y)) << 16);
   post([packed] { window_events::mouseMove(packed); });
 }
 void postLeftButton(bool down) {

@@ -16,8 +16,8 @@ IconHandle setWindowIcon(WindowHandle window, void* module, int resourceId, Icon
   const bool large = size == IconSize::large;
   // Loaded at the exact size, not shared: a shared load would hand back
   // whichever size of the group was loaded first.
-  HANDLE icon = LoadImageA(static_cast<HINSTANCE>(module), MAKEINTRESOURCEA(resourceId),
-                           IMAGE_ICON, GetSystemMetrics(large ? SM_CXICON : SM_CXSMICON),
+  HANDLE icon = LoadImageA(static_cast<HINSTANCE>(module), MAKEINTRESOURCEA(resourceId), IMAGE_ICON,
+                           GetSystemMetrics(large ? SM_CXICON : SM_CXSMICON),
                            GetSystemMetrics(large ? SM_CYICON : SM_CYSMICON), LR_DEFAULTCOLOR);
   if (icon == nullptr) return nullptr;
   SendMessageA(static_cast<HWND>(window), WM_SETICON, iconKind(size),
