@@ -36,7 +36,7 @@ TX3INST::TX3INST() {
     showMessage("Error", "Unable to create keyboard");
     quit = true;
   }
-  if (OpenGraphics(550, 350, kStartTitle, 0, currentFolder) != 0) {
+  if (OpenGraphics(550, 350, languageText(kWizardTitle, LANGUAGE_ENGLISH), 0, currentFolder) != 0) {
     showMessage("Error", "Unable to open graphics");
     quit = true;
   }

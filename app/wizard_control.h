@@ -1,4 +1,54 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
+#include "app/tx3inst.h"
+
+class MOUSE;
+
+// What a control is, and what a click on it does.
+enum ControlKind : int32_t {
+  KIND_ENTRY = -2,             // the typed folder; never clicks
+  KIND_LABEL = -1,             // text only, no box; never clicks
+  KIND_INACTIVE = 0,           // panels and disabled buttons, text engraved; never clicks
+  KIND_LANGUAGE = 1,           // chooses the language `target`
+  KIND_GOTO = 2,               // shows the page `target`
+  KIND_EXIT = 3,               // ends the program (Exit, Finish)
+  KIND_DELETE_QUICKSTART = 4,  // deletes the out-of-date quick-start files
+  KIND_KEEP_QUICKSTART = 5,    // keeps them
+};
+
 // A self-drawn button, panel, label or entry box of a wizard page.
-struct WizardControl {};
+struct WizardControl {
+  char text[kTextRoom];
+  int16_t x;
+  int16_t y;
+  int16_t width;
+  int16_t height;  // 0 for labels
+  int32_t target;
+  ControlKind kind;
+  bool pressed;       // drawn sunken; for a button, the press began inside it
+  bool lastButton;    // the left button as the last hit test saw it
+  bool clickPending;  // a click asked for without the mouse
+  uint16_t textColour;
+};
+
+inline constexpr int16_t kControlFont = 1;
+
+// A new control with every flag clear. A text of kTextRoom characters or more
+// keeps its first kTextRoom - 1. Null when memory runs out.
+WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height, const char* text,
+                             ControlKind kind, int32_t target, uint16_t textColour);
+
+// Draws the control into the frame; a null control draws nothing.
+void drawControl(const WizardControl* control);
+
+// True when the control was clicked since its last test: the left button went
+// down and came up inside it, judged when the button changed state. A click
+// asked for by `clickPending` counts once. Controls that never click, and
+// controls without a caption, report nothing.
+bool hitTestControl(WizardControl* control, const MOUSE* mouse);
+
+// Releases what the slot held and puts `control` (possibly null) there.
+void putControl(std::span<WizardControl*> slots, int slot, WizardControl* control);

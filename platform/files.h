@@ -15,8 +15,38 @@ bool removeFile(const char* path);
 // Puts `from` in place of `to`, replacing an existing `to` in one step.
 bool replaceFile(const char* from, const char* to);
 
+// Moves a file by renaming it; false when `to` exists already.
+bool moveFile(const char* from, const char* to);
+
+// Clears a file's read-only attribute by asking for write access.
+bool makeWritable(const char* path);
+
 // The process's current folder, as the platform writes it; false when it does
 // not fit into `room` characters with its terminating zero.
 bool currentDirectory(char* buffer, int room);
+
+bool folderExists(const char* path);
+// Creates one folder whose parent exists.
+bool createFolder(const char* path);
+
+// The drive roots as consecutive zero-terminated strings ("C:\", "D:\")
+// followed by one more zero. Returns the length without that last zero; 0 on
+// failure, and more than `room` when the list does not fit.
+int logicalDriveStrings(char* buffer, int room);
+
+// A search for the entries of one folder whose names match the pattern's last
+// component, where '*' stands for any run of characters and '?' for one.
+struct FileSearch;
+struct FoundFile {
+  char name[260];
+  bool isFolder;
+  bool isHiddenOrSystem;
+};
+// Starts a search with the first match; null when nothing matches or the
+// folder cannot be listed.
+FileSearch* findFirstFile(const char* pattern, FoundFile& found);
+// The next match; false when there is none.
+bool findNextFile(FileSearch* search, FoundFile& found);
+void findClose(FileSearch* search);
 
 }  // namespace platform

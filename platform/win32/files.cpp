@@ -1,10 +1,31 @@
 #include <windows.h>
 
+#include <io.h>
+#include <sys/stat.h>
+
 #include <cstdio>
+#include <cstring>
+#include <new>
 
 #include "platform/files.h"
 
+namespace {
+
+void copyFound(const WIN32_FIND_DATAA& data, platform::FoundFile& found) {
+  static_assert(sizeof found.name == sizeof data.cFileName);
+  std::memcpy(found.name, data.cFileName, sizeof found.name);
+  found.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  found.isHiddenOrSystem =
+      (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+}
+
+}  // namespace
+
 namespace platform {
+
+struct FileSearch {
+  HANDLE handle;
+};
 
 std::FILE* openFile(const char* path, const char* mode) {
   return std::fopen(path, mode);
@@ -18,9 +39,56 @@ bool replaceFile(const char* from, const char* to) {
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+bool moveFile(const char* from, const char* to) {
+  return MoveFileA(from, to) != 0;
+}
+
+bool makeWritable(const char* path) {
+  return _chmod(path, _S_IWRITE) == 0;
+}
+
 bool currentDirectory(char* buffer, int room) {
   const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(room), buffer);
   return length > 0 && length < static_cast<DWORD>(room);
+}
+
+bool folderExists(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool createFolder(const char* path) {
+  return CreateDirectoryA(path, nullptr) != 0;
+}
+
+int logicalDriveStrings(char* buffer, int room) {
+  return static_cast<int>(GetLogicalDriveStringsA(static_cast<DWORD>(room), buffer));
+}
+
+FileSearch* findFirstFile(const char* pattern, FoundFile& found) {
+  WIN32_FIND_DATAA data;
+  const HANDLE handle = FindFirstFileA(pattern, &data);
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  auto* search = new (std::nothrow) FileSearch{handle};
+  if (search == nullptr) {
+    FindClose(handle);
+    return nullptr;
+  }
+  copyFound(data, found);
+  return search;
+}
+
+bool findNextFile(FileSearch* search, FoundFile& found) {
+  WIN32_FIND_DATAA data;
+  if (search == nullptr || FindNextFileA(search->handle, &data) == 0) return false;
+  copyFound(data, found);
+  return true;
+}
+
+void findClose(FileSearch* search) {
+  if (search == nullptr) return;
+  FindClose(search->handle);
+  delete search;
 }
 
 }  // namespace platform

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/language_tables.h"
+
+namespace {
+
+TEST(LanguageTables, EveryTableHasATextInEveryLanguage) {
+  for (const LanguageTable* table : languageTables) {
+    for (const char* text : *table) EXPECT_NE(text, nullptr);
+  }
+}
+
+// The fonts hold glyphs for the code page's accented letters only; a text
+// stored as UTF-8 would show two wrong glyphs per letter.
+TEST(LanguageTables, LettersOutsideAsciiAreSingleWindows1252Bytes) {
+  int accented = 0;
+  for (const LanguageTable* table : languageTables) {
+    for (const char* text : *table) {
+      for (const unsigned char c : std::string(text)) {
+        if (c < 0x80) continue;
+        EXPECT_GE(c, 0xBF) << text;
+        ++accented;
+      }
+    }
+  }
+  EXPECT_GT(accented, 50);
+  EXPECT_EQ(std::string(kWizardTitle[LANGUAGE_FRENCH]), "Mise \xE0 jour de Tarvex League 3");
+  EXPECT_EQ(std::string(kQuickStartQuestion[LANGUAGE_SPANISH]).substr(0, 7),
+            "\xBF"
+            "Borrar");
+}
+
+TEST(LanguageTables, OffersEnglishFrenchItalianAndPortuguese) {
+  const bool expected[kLanguageCount] = {true, false, true, true, false, true, false};
+  for (int language = 0; language < kLanguageCount; ++language) {
+    EXPECT_EQ(languageAvailable[static_cast<size_t>(language)], expected[language]) << language;
+  }
+  EXPECT_STREQ(NEW_VERSION, "Version 3.03e (ENG,FRA,POR,ITA)");
+}
+
+TEST(LanguageTables, TextsThatStandOutAreKeptAsWritten) {
+  EXPECT_EQ(kInstallLabel[LANGUAGE_SWEDISH][0], '0');
+  EXPECT_STREQ(kFinishText[LANGUAGE_NORWEGIAN], kExitText[LANGUAGE_NORWEGIAN]);
+  EXPECT_STREQ(kFinishText[LANGUAGE_SWEDISH], kExitText[LANGUAGE_SWEDISH]);
+  for (int language = 0; language < kLanguageCount; ++language) {
+    EXPECT_STREQ(languageText(kLocationText, language), "");
+    EXPECT_STREQ(languageText(kWriteFailureText, language), "");
+  }
+}
+
+TEST(LanguageTables, ALanguageOutsideTheSevenReadsEnglish) {
+  EXPECT_STREQ(languageText(kWizardTitle, -1), "Tarvex League 3 Update");
+  EXPECT_STREQ(languageText(kWizardTitle, kLanguageCount), "Tarvex League 3 Update");
+  EXPECT_STREQ(languageText(kWizardTitle, LANGUAGE_ITALIAN), "Aggiornamento di Tarvex League 3");
+}
+
+}  // namespace

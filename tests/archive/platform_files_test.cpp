@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "platform/files.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class PlatformFilesTest : public testing::Test {
+ protected:
+  TempFolder folder_;
+  CurrentFolder inFolder_{folder_.path()};
+};
+
+std::set<std::string> plainFilesMatching(const char* pattern) {
+  std::set<std::string> names;
+  platform::FoundFile found;
+  platform::FileSearch* search = platform::findFirstFile(pattern, found);
+  for (bool more = search != nullptr; more; more = platform::findNextFile(search, found))
+    if (!found.isFolder && !found.isHiddenOrSystem) names.insert(found.name);
+  platform::findClose(search);
+  return names;
+}
+
+TEST_F(PlatformFilesTest, WildcardsMatchNamesInTheNamedFolderOnly) {
+  fs::create_directories(folder_ / "qstart" / "sub.qst");
+  for (const char* name : {"one.qst", "TWO.QST", "three.qst.bak", "four.txt"})
+    writeFile(folder_ / "qstart" / name, "x");
+  writeFile(folder_ / "top.qst", "x");
+
+  EXPECT_EQ(plainFilesMatching("qstart\\*.qst"), (std::set<std::string>{"one.qst", "TWO.QST"}));
+  EXPECT_EQ(plainFilesMatching("qstart\\?ne.*"), (std::set<std::string>{"one.qst"}));
+  EXPECT_EQ(plainFilesMatching("qstart\\*.*").size(), 4u);
+  platform::FoundFile found;
+  EXPECT_EQ(platform::findFirstFile("qstart\\*.none", found), nullptr);
+  EXPECT_EQ(platform::findFirstFile("missing\\*.qst", found), nullptr);
+}
+
+TEST_F(PlatformFilesTest, ReadOnlyFilesCanBeMadeWritableAndRemoved) {
+  writeFile(folder_ / "tx3.icd", "x");
+  fs::permissions(folder_ / "tx3.icd", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_TRUE(platform::makeWritable("tx3.icd"));
+  EXPECT_TRUE(platform::removeFile("tx3.icd"));
+  EXPECT_FALSE(fs::exists(folder_ / "tx3.icd"));
+  EXPECT_FALSE(platform::removeFile("tx3.icd"));
+}
+
+TEST_F(PlatformFilesTest, MovingNeverReplacesAnExistingFile) {
+  fs::create_directory(folder_ / "game");
+  writeFile(folder_ / "readme_eng.txt", "new");
+  EXPECT_TRUE(platform::moveFile("readme_eng.txt", "game\\readme.txt"));
+  EXPECT_EQ(readFile(folder_ / "game" / "readme.txt"), "new");
+  EXPECT_FALSE(fs::exists(folder_ / "readme_eng.txt"));
+
+  writeFile(folder_ / "other.txt", "other");
+  EXPECT_FALSE(platform::moveFile("other.txt", "game\\readme.txt"));
+  EXPECT_EQ(readFile(folder_ / "game" / "readme.txt"), "new");
+}
+
+TEST_F(PlatformFilesTest, FoldersAreCreatedOneLevelAtATime) {
+  EXPECT_FALSE(platform::createFolder("a\\b"));
+  EXPECT_TRUE(platform::createFolder("a"));
+  EXPECT_TRUE(platform::createFolder("a\\b"));
+  EXPECT_TRUE(platform::folderExists("a\\b"));
+  writeFile(folder_ / "a" / "file", "x");
+  EXPECT_FALSE(platform::folderExists("a\\file"));
+}
+
+}  // namespace
