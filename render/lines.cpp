@@ -38,49 +38,41 @@ class SlopedLine {
   SlopedLine(int16_t left, int16_t top, int16_t right, int16_t bottom, bool solid, uint16_t colour)
       : left_(left), top_(top), right_(right), bottom_(bottom), solid_(solid), colour_(colour) {}
 
+  // Walks the major axis (the longer one, x on a tie) from its lower end.
   void trace(int xa, int ya, int xb, int yb) {
-    const int dx = std::abs(xb - xa);
-    const int dy = std::abs(yb - ya);
-    if (dx < dy) {
-      if (ya > yb) {
-        std::swap(xa, xb);
-        std::swap(ya, yb);
+    steep_ = std::abs(xb - xa) < std::abs(yb - ya);
+    int majorA = steep_ ? ya : xa, minorA = steep_ ? xa : ya;
+    int majorB = steep_ ? yb : xb, minorB = steep_ ? xb : yb;
+    if (majorA > majorB) {
+      std::swap(majorA, majorB);
+      std::swap(minorA, minorB);
+    }
+    const int majorDelta = majorB - majorA;
+    const int minorDelta = std::abs(minorB - minorA);
+    const int step = minorB > minorA ? 1 : -1;
+    int error = 2 * minorDelta - majorDelta;
+    int minor = minorA;
+    plotAlong(majorA, minor);
+    for (int major = majorA + 1; major <= majorB; ++major) {
+      if (error >= 0) {
+        minor += step;
+        error += 2 * (minorDelta - majorDelta);
+      } else {
+        error += 2 * minorDelta;
       }
-      const int step = xb > xa ? 1 : -1;
-      int error = 2 * dx - dy;
-      int x = xa;
-      plot(x, ya);
-      for (int y = ya + 1; y <= yb; ++y) {
-        if (error >= 0) {
-          x += step;
-          error += 2 * (dx - dy);
-        } else {
-          error += 2 * dx;
-        }
-        plot(x, y);
-      }
-    } else {
-      if (xa > xb) {
-        std::swap(xa, xb);
-        std::swap(ya, yb);
-      }
-      const int step = yb > ya ? 1 : -1;
-      int error = 2 * dy - dx;
-      int y = ya;
-      plot(xa, y);
-      for (int x = xa + 1; x <= xb; ++x) {
-        if (error >= 0) {
-          y += step;
-          error += 2 * (dy - dx);
-        } else {
-          error += 2 * dy;
-        }
-        plot(x, y);
-      }
+      plotAlong(major, minor);
     }
   }
 
  private:
+  void plotAlong(int major, int minor) {
+    if (steep_) {
+      plot(minor, major);
+    } else {
+      plot(major, minor);
+    }
+  }
+
   void plot(int x, int y) {
     if (x < left_ || x > right_ || y < top_ || y > bottom_) return;
     if (solid_ || dashShows(counted_)) *framePixel(x, y) = colour_;
@@ -91,6 +83,7 @@ class SlopedLine {
   bool solid_;
   uint16_t colour_;
   int counted_ = 0;
+  bool steep_ = false;
 };
 
 }  // namespace

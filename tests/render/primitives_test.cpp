@@ -116,6 +116,15 @@ TEST(DrawLine, SlopedLinesFollowBresenhamFromEitherEnd) {
   }
 }
 
+TEST(DrawLine, SteepLinesWalkDownTheRows) {
+  TestScreen screen(40, 30);
+  drawLine(12, 15, 10, 10, kLineSolid, kWhite);
+  EXPECT_EQ(rowsSet(screen, 10), (std::vector<int>{10, 11}));
+  EXPECT_EQ(rowsSet(screen, 11), (std::vector<int>{12, 13}));
+  EXPECT_EQ(rowsSet(screen, 12), (std::vector<int>{14, 15}));
+  EXPECT_EQ(screen.countNot(0), 6);
+}
+
 TEST(DrawLine, SlopedLinesKeepTheirSlopeAcrossTheEdgeAndDashFromTheFirstPointInside) {
   TestScreen screen(40, 30);
   drawLine(-10, -10, 10, 10, kLineDashed, kWhite);

@@ -1,0 +1,37 @@
+#include "app/quick_start.h"
+
+#include <cstdio>
+
+#include "platform/files.h"
+
+namespace {
+
+// Hidden and system files are the user's own business, not the game's.
+bool isQuickStartFile(const platform::FoundFile& found) {
+  return !found.isFolder && !found.isHiddenOrSystem;
+}
+
+void removeQuickStartFile(const char* installDir, const char* name) {
+  char path[500];
+  std::snprintf(path, sizeof path, "%s\\qstart\\%s", installDir, name);
+  platform::makeWritable(path);
+  platform::removeFile(path);
+}
+
+}  // namespace
+
+bool clearQuickStart(const char* installDir, bool remove) {
+  char pattern[500];
+  std::snprintf(pattern, sizeof pattern, "%s\\qstart\\*.qst", installDir);
+  platform::FoundFile found;
+  platform::FileSearch* search = platform::findFirstFile(pattern, found);
+  bool matched = false;
+  for (bool more = search != nullptr; more; more = platform::findNextFile(search, found)) {
+    if (!isQuickStartFile(found)) continue;
+    matched = true;
+    if (!remove) break;
+    removeQuickStartFile(installDir, found.name);
+  }
+  if (search != nullptr) platform::findClose(search);
+  return remove || matched;
+}

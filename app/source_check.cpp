@@ -1,0 +1,47 @@
+#include "app/source_check.h"
+
+#include <cstdio>
+
+#include "app/readme_files.h"
+#include "archive/archive_table.h"
+#include "platform/files.h"
+
+namespace {
+
+bool canOpen(const char* name) {
+  std::FILE* file = platform::openFile(name, "r");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  return true;
+}
+
+// The extractor trusts the size table; a table that disagrees with the file's
+// length would install a cut-short or shifted body.
+bool archiveIsWhole() {
+  std::FILE* archive = platform::openFile(kUpdateArchiveName, "rb");
+  if (archive == nullptr) return false;
+  unsigned char bytes[kSizeTableBytes];
+  const bool tableRead = std::fread(bytes, 1, sizeof bytes, archive) == sizeof bytes;
+  const bool endFound = std::fseek(archive, 0, SEEK_END) == 0;
+  const long length = std::ftell(archive);
+  std::fclose(archive);
+  if (!tableRead || !endFound) return false;
+  SizeTable sizes;
+  decodeSizeTable(bytes, sizes);
+  long long expected = kSizeTableBytes;
+  for (int i = 0; i < kArchiveEntryCount; ++i) {
+    if (isReadmeEntry(i)) continue;
+    if (sizes[i] < 0) return false;
+    expected += sizes[i];
+  }
+  return length == expected;
+}
+
+}  // namespace
+
+bool sourcesAvailable(int32_t language) {
+  for (int i = 0; i < kArchiveEntryCount; ++i) {
+    if (!canOpen(isReadmeEntry(i) ? readmeFileName(language) : kUpdateArchiveName)) return false;
+  }
+  return archiveIsWhole();
+}

@@ -1,0 +1,74 @@
+#include "archive/extract.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <new>
+
+#include "archive/archive_table.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr int32_t kCopyBufferBytes = 65536;
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The body's offset behind the size table. A negative slot, or bodies that
+// reach past the signed 32-bit range, mean the table is damaged.
+bool locateBody(const SizeTable sizes, int32_t index, int32_t& offset) {
+  int64_t end = 0;
+  for (int32_t i = 0; i <= index; ++i) {
+    if (isReadmeEntry(i)) continue;
+    if (sizes[i] < 0) return false;
+    end += sizes[i];
+  }
+  if (end > INT32_MAX) return false;
+  offset = static_cast<int32_t>(end - sizes[index]);
+  return true;
+}
+
+bool fail(bool& archiveFault, bool archiveIsToBlame) {
+  archiveFault = archiveIsToBlame;
+  return false;
+}
+
+}  // namespace
+
+bool extractArchiveEntry(int32_t index, const char* targetPath, bool& archiveFault) {
+  // The readme has no body in the archive.
+  if (index < 0 || index >= kArchiveEntryCount || isReadmeEntry(index))
+    return fail(archiveFault, true);
+
+  File archive(platform::openFile(kUpdateArchiveName, "rb"));
+  if (!archive) return fail(archiveFault, true);
+  unsigned char table[kSizeTableBytes];
+  if (std::fread(table, sizeof table, 1, archive.get()) != 1) return fail(archiveFault, true);
+  SizeTable sizes;
+  decodeSizeTable(table, sizes);
+  int32_t offset = 0;
+  if (!locateBody(sizes, index, offset) || std::fseek(archive.get(), offset, SEEK_CUR) != 0)
+    return fail(archiveFault, true);
+
+  File target(targetPath != nullptr ? platform::openFile(targetPath, "wb") : nullptr);
+  if (!target) return fail(archiveFault, false);
+  std::unique_ptr<char[]> buffer(new (std::nothrow) char[kCopyBufferBytes]);
+  if (!buffer) return fail(archiveFault, false);
+
+  const int32_t size = sizes[index];
+  for (int32_t copied = 0; copied < size;) {
+    const int32_t chunk = std::min(size - copied, kCopyBufferBytes);
+    if (std::fread(buffer.get(), static_cast<size_t>(chunk), 1, archive.get()) != 1)
+      return fail(archiveFault, true);
+    if (std::fwrite(buffer.get(), static_cast<size_t>(chunk), 1, target.get()) != 1)
+      return fail(archiveFault, false);
+    copied += chunk;
+  }
+  // Closing writes the last buffered bytes; if that fails the body is not
+  // whole on disk.
+  if (std::fclose(target.release()) != 0) return fail(archiveFault, false);
+  return true;
+}

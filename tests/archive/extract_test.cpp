@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "archive/archive_table.h"
+#include "archive/extract.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ExtractTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < kArchiveEntryCount; ++i) sizes_[i] = 40 + i;
+    sizes_[0] = 65537;  // two chunks
+    sizes_[1] = 0;
+    sizes_[9] = 65536;        // one chunk
+    sizes_[34] = 0x7FFFFFF0;  // the readme slot holds no size: never summed
+    writeArchive();
+    fs::create_directory(folder_ / "game");
+  }
+
+  // A damaged table comes with a few bytes instead of the bodies.
+  void writeArchive(bool withBodies = true) {
+    unsigned char table[kSizeTableBytes];
+    encodeSizeTable(sizes_, table);
+    std::string archive(reinterpret_cast<const char*>(table), sizeof table);
+    for (int i = 0; i < kArchiveEntryCount && withBodies; ++i) {
+      bodies_[i] = isReadmeEntry(i) ? "" : patternBytes(static_cast<size_t>(sizes_[i]), i);
+      archive += bodies_[i];
+    }
+    if (!withBodies) archive += std::string(1000, 'b');
+    writeFile(folder_ / "update.dat", archive);
+  }
+
+  void cutArchiveTo(size_t length) {
+    const std::string archive = readFile(folder_ / "update.dat");
+    writeFile(folder_ / "update.dat", archive.substr(0, length));
+  }
+
+  // Extraction that must fail; returns archiveFault, which the failure must
+  // set whatever it held before.
+  bool faultOf(int32_t index, const char* target) {
+    bool fromTrue = true;
+    bool fromFalse = false;
+    EXPECT_FALSE(extractArchiveEntry(index, target, fromTrue)) << index;
+    EXPECT_FALSE(extractArchiveEntry(index, target, fromFalse)) << index;
+    EXPECT_EQ(fromTrue, fromFalse) << index;
+    return fromFalse;
+  }
+
+  TempFolder folder_;
+  CurrentFolder inFolder_{folder_.path()};
+  SizeTable sizes_;
+  std::string bodies_[kArchiveEntryCount];
+};
+
+TEST_F(ExtractTest, EveryBodyComesOutWholeFromItsOffset) {
+  for (int i = 0; i < kArchiveEntryCount; ++i) {
+    if (isReadmeEntry(i)) continue;
+    const std::string target = std::string("game\\") + ArchiveEntryTable[i].fileName;
+    for (bool before : {true, false}) {
+      bool archiveFault = before;
+      ASSERT_TRUE(extractArchiveEntry(i, target.c_str(), archiveFault)) << i;
+      EXPECT_EQ(archiveFault, before) << "left alone on success";
+    }
+    EXPECT_TRUE(readFile(folder_ / "game" / ArchiveEntryTable[i].fileName) == bodies_[i]) << i;
+  }
+  EXPECT_EQ(fs::file_size(folder_ / "game" / "euro.cfg"), 0u);
+}
+
+TEST_F(ExtractTest, AnExistingLongerTargetIsTruncated) {
+  writeFile(folder_ / "game" / "changes.txt", std::string(100000, 'o'));
+  bool archiveFault = false;
+  ASSERT_TRUE(extractArchiveEntry(35, "game\\changes.txt", archiveFault));
+  EXPECT_TRUE(readFile(folder_ / "game" / "changes.txt") == bodies_[35]);
+}
+
+TEST_F(ExtractTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
+  cutArchiveTo(kSizeTableBytes + 65536);  // one byte short of the first body
+  EXPECT_TRUE(faultOf(0, "game\\tx3.exe"));
+  EXPECT_TRUE(readFile(folder_ / "game" / "tx3.exe") == bodies_[0].substr(0, 65536));
+  EXPECT_TRUE(faultOf(35, "game\\changes.txt"));
+
+  cutArchiveTo(100);  // inside the size table: no target is created
+  EXPECT_TRUE(faultOf(9, "game\\city.dat"));
+  EXPECT_FALSE(fs::exists(folder_ / "game" / "city.dat"));
+
+  fs::remove(folder_ / "update.dat");
+  EXPECT_TRUE(faultOf(9, "game\\city.dat"));
+  EXPECT_FALSE(fs::exists(folder_ / "game" / "city.dat"));
+}
+
+TEST_F(ExtractTest, DamagedSizesAreTheArchivesFault) {
+  sizes_[1] = 0;
+  sizes_[5] = -1;  // before the entry: would seek back into the table
+  sizes_[7] = -3;  // the entry itself: would copy nothing and succeed
+  writeArchive(false);
+  EXPECT_TRUE(faultOf(6, "game\\pics.cfg"));
+  EXPECT_TRUE(faultOf(7, "game\\player_setup.cfg"));
+
+  sizes_[5] = 0x7FFFFFFF;  // bodies up to entry 6 pass the signed 32-bit range
+  sizes_[7] = 1;
+  writeArchive(false);
+  EXPECT_TRUE(faultOf(6, "game\\pics.cfg"));
+  EXPECT_FALSE(fs::exists(folder_ / "game" / "pics.cfg"));
+
+  EXPECT_TRUE(faultOf(34, "game\\readme.txt"));
+  EXPECT_TRUE(faultOf(-1, "game\\x"));
+  EXPECT_TRUE(faultOf(36, "game\\x"));
+  EXPECT_FALSE(fs::exists(folder_ / "game" / "readme.txt"));
+}
+
+TEST_F(ExtractTest, ATargetThatCannotBeWrittenIsToBlame) {
+  EXPECT_FALSE(faultOf(9, "missing\\city.dat"));
+  fs::create_directory(folder_ / "game" / "city.dat");
+  EXPECT_FALSE(faultOf(9, "game\\city.dat"));
+  EXPECT_FALSE(faultOf(9, nullptr));
+}
+
+TEST_F(ExtractTest, AReadOnlyTargetIsToBlame) {
+  writeFile(folder_ / "game" / "city.dat", "old");
+  fs::permissions(folder_ / "game" / "city.dat",
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  if (std::FILE* probe = std::fopen((folder_ / "game" / "city.dat").string().c_str(), "ab")) {
+    std::fclose(probe);
+    GTEST_SKIP() << "this user may write read-only files";
+  }
+  EXPECT_FALSE(faultOf(9, "game\\city.dat"));
+  EXPECT_EQ(readFile(folder_ / "game" / "city.dat"), "old");
+}
+
+#ifndef _WIN32
+TEST_F(ExtractTest, AWriteFailingMidwayIsToBlame) {
+  EXPECT_FALSE(faultOf(0, "/dev/full"));   // the first chunk
+  EXPECT_FALSE(faultOf(35, "/dev/full"));  // only closing writes the few bytes
+}
+#endif
+
+}  // namespace
