@@ -1,10 +1,10 @@
 #include <cstdlib>
 
 #include "framework/frame_window.h"
-#include "platform/display_fonts.h"
 #include "platform/display_state.h"
 #include "platform/qvio.h"
 #include "platform/window.h"
+#include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/primitives.h"
 #include "render/status.h"
@@ -59,6 +59,20 @@ void reshapeDisplayWindow(int16_t width, int16_t height) {
   platform::showWindow(display.window);
 }
 
+// Loaded once: a display opened again keeps its fonts. The fonts before a
+// failing one stay loaded until the display is closed.
+int loadFonts(const DRIVE_PATH& directory) {
+  if (fontTable != nullptr) return kStatusOk;
+  const int created = createFontTable();
+  if (created != kStatusOk) return created;
+  for (int font = 0; font < kFontCount; ++font) {
+    if (fontTable->slots[font] != nullptr) continue;
+    const int status = loadFont(directory, font);
+    if (status != kStatusOk) return status;
+  }
+  return kStatusOk;
+}
+
 void freePixels() {
   std::free(frame.pixels);
   frame.pixels = nullptr;
@@ -91,7 +105,7 @@ int QVIO::OpenGraphics(int16_t width, int16_t height, const char* title,
   frame.opening = 0;
   Present();
   drawRect(0, 0, static_cast<int16_t>(width - 1), static_cast<int16_t>(height - 1), 4, 0);
-  return loadDisplayFonts(*this, fontDirectory);
+  return loadFonts(fontDirectory);
 }
 
 void QVIO::CloseGraphics() {
@@ -103,7 +117,7 @@ void QVIO::CloseGraphics() {
     display.window = nullptr;
   }
   freePixels();
-  releaseDisplayFonts();
+  releaseFontTable();
 }
 
 void QVIO::Present() {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "archive/drive_path.h"
+#include <filesystem>
+
+#include "font_files.h"
 #include "platform/headless/window.h"
+#include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/primitives.h"
 #include "test_screen.h"
@@ -14,13 +17,13 @@ constexpr uint32_t kStyleReopened = kStyleFirst | headless::kStyleCaption;
 class DisplayTest : public testing::Test {
  protected:
   int open(int16_t width = 550, int16_t height = 350) {
-    return screen_.OpenGraphics(width, height, "Tarvex League 3 Update", 0, fonts_);
+    return screen_.OpenGraphics(width, height, "Tarvex League 3 Update", 0, fonts_.path);
   }
 
   uint16_t& pixel(int x, int y) { return *framePixel(x, y); }
 
+  FontFolder fonts_;
   TestScreen screen_;
-  DRIVE_PATH fonts_;
 };
 
 TEST_F(DisplayTest, OpeningCreatesTheCentredWindowWithItsIcons) {
@@ -93,8 +96,9 @@ TEST_F(DisplayTest, PixelsReachTheSamePositionDecodedAsFiveBitChannels) {
   }
 }
 
-TEST_F(DisplayTest, ASecondOpeningReshapesTheSameWindow) {
+TEST_F(DisplayTest, ASecondOpeningReshapesTheSameWindowAndKeepsTheFonts) {
   ASSERT_EQ(open(), 0);
+  std::filesystem::remove(fonts_.folder / fontFileName(0));
   screen_.Present();
   // Something drawn near the old size's corner must not be copied from
   // beyond the smaller array.
@@ -109,6 +113,7 @@ TEST_F(DisplayTest, ASecondOpeningReshapesTheSameWindow) {
   EXPECT_EQ(window.x, (headless::kDesktopWidth - window.outerWidth) / 2);
   EXPECT_EQ(window.largeIcon, 2);
   EXPECT_EQ(frame.pitch, 400);
+  EXPECT_NE(loadedFont(0), nullptr);
   EXPECT_EQ(frame.dirty.right, 199);
   EXPECT_EQ(frame.dirty.bottom, 99);
   screen_.Present();
@@ -132,6 +137,17 @@ TEST_F(DisplayTest, AnEmptyFrameSizeIsRefusedInsteadOfAllocated) {
   EXPECT_EQ(frame.pixels, nullptr);
 }
 
+TEST(DisplayFontsTest, AFailingFontStopsTheOpeningWithItsStatus) {
+  FontFolder fonts(3);
+  TestScreen screen;
+  EXPECT_EQ(screen.OpenGraphics(550, 350, "Setup", 0, fonts.path), 7);
+  EXPECT_TRUE(isFrameReady());  // the frame is open, only the fonts are short
+  for (int id = 0; id < 3; ++id) EXPECT_NE(loadedFont(id), nullptr) << id;
+  for (int id = 3; id < kFontCount; ++id) EXPECT_EQ(loadedFont(id), nullptr) << id;
+  screen.CloseGraphics();
+  EXPECT_EQ(fontTable, nullptr);
+}
+
 TEST_F(DisplayTest, ClosingReleasesTheWindowAndTheFrameButKeepsTheSize) {
   ASSERT_EQ(open(), 0);
   screen_.CloseGraphics();
@@ -139,6 +155,7 @@ TEST_F(DisplayTest, ClosingReleasesTheWindowAndTheFrameButKeepsTheSize) {
   EXPECT_EQ(headless::window().largeIcon, 0);
   EXPECT_EQ(headless::window().smallIcon, 0);
   EXPECT_EQ(frame.pixels, nullptr);
+  EXPECT_EQ(fontTable, nullptr);
   EXPECT_EQ(screen_.width(), 550);
   screen_.CloseGraphics();  // a second close finds nothing to release
   ASSERT_EQ(open(), 0);

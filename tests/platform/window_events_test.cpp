@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "archive/drive_path.h"
+#include "font_files.h"
 #include "platform/headless/window.h"
 #include "platform/keyboard.h"
 #include "platform/mouse.h"
@@ -14,7 +14,7 @@ namespace {
 class WindowEventsTest : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(screen_.OpenGraphics(550, 350, "Setup", 0, DRIVE_PATH()), 0);
+    ASSERT_EQ(screen_.OpenGraphics(550, 350, "Setup", 0, fonts_.path), 0);
     screen_.PumpMessages();
     screen_.redraws = 0;
   }
@@ -33,6 +33,7 @@ class WindowEventsTest : public testing::Test {
     EXPECT_EQ(input.character, 0);
   }
 
+  FontFolder fonts_;
   TestScreen screen_;
   std::unique_ptr<MOUSE> mouse_ = std::make_unique<MOUSE>();
   std::unique_ptr<KEYBOARD> keyboard_ = std::make_unique<KEYBOARD>();
@@ -60,7 +61,7 @@ TEST_F(WindowEventsTest, DeactivationMinimisesOnlyWhenAskedAndNotWhileOpening) {
   EXPECT_EQ(screen_.redraws, 0);
   EXPECT_EQ(input.keyCode, 65);
 
-  ASSERT_EQ(screen_.OpenGraphics(550, 350, "Setup", 1, DRIVE_PATH()), 0);
+  ASSERT_EQ(screen_.OpenGraphics(550, 350, "Setup", 1, fonts_.path), 0);
   frame.opening = 1;
   headless::postActivation(false);
   screen_.PumpMessages();

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "archive/drive_path.h"
+#include "font_files.h"
 #include "framework/application.h"
 #include "platform/input_state.h"
 #include "platform/keyboard.h"
@@ -71,7 +71,7 @@ class Win32WindowTest : public testing::Test {
   void SetUp() override {
     storeProgramStart(GetModuleHandleA(nullptr), "");
     input = InputState{};
-    ASSERT_EQ(screen_.OpenGraphics(550, 350, "Tarvex League 3 Update", 0, DRIVE_PATH()), 0);
+    ASSERT_EQ(screen_.OpenGraphics(550, 350, "Tarvex League 3 Update", 0, fonts_.path), 0);
     window_ = FindWindowA("main", nullptr);
     ASSERT_NE(window_, nullptr);
     screen_.PumpMessages();
@@ -81,6 +81,7 @@ class Win32WindowTest : public testing::Test {
     SendMessageA(window_, message, wParam, lParam);
   }
 
+  FontFolder fonts_;
   TApplication application_{"Quorvane Studios Ltd", GetModuleHandleA(nullptr), nullptr, "", 0};
   Screen screen_;
   HWND window_ = nullptr;
