@@ -1,0 +1,64 @@
+#include <cstddef>
+#include <new>
+
+#include "archive/file_stream.h"
+#include "render/font.h"
+#include "render/status.h"
+
+namespace {
+
+constexpr int kFirstStoredCode = 32;
+constexpr int kLastStoredCode = 255;
+// Far beyond any font drawn into the installer's frame; a file claiming more
+// is damaged, and the limit keeps glyph sizes from overflowing.
+constexpr int32_t kLargestSide = 1024;
+
+bool fitsTogether(const Glyph& glyph) {
+  if (glyph.width < 0 || glyph.width > kLargestSide) return false;
+  return glyph.bytesPerRow == 0 || glyph.bytesPerRow == (glyph.width + 1) / 2;
+}
+
+int readGlyph(FILE_STREAM& stream, int32_t height, Glyph& glyph) {
+  if (!stream.readInt32(glyph.width) || !stream.readInt32(glyph.bytesPerRow) ||
+      !stream.readInt32(glyph.leftBearing) || !stream.readInt32(glyph.rightBearing)) {
+    return kStatusReadFailed;
+  }
+  // Drawing walks `width` columns of `bytesPerRow`-byte rows: numbers that
+  // do not agree would read outside the glyph's data.
+  if (!fitsTogether(glyph)) return kStatusReadFailed;
+  if (glyph.bytesPerRow == 0) return kStatusOk;
+  const int32_t size = glyph.bytesPerRow * height;
+  glyph.pixels = new (std::nothrow) uint8_t[static_cast<size_t>(size)];
+  if (glyph.pixels == nullptr) return kStatusGlyphNotAllocated;
+  return stream.readBlock(glyph.pixels, size) ? kStatusOk : kStatusReadFailed;
+}
+
+int readFont(FILE_STREAM& stream, BitmapFont& font) {
+  if (!stream.readInt32(font.height)) return kStatusReadFailed;
+  if (font.height < 0 || font.height > kLargestSide) return kStatusReadFailed;
+  for (int code = kFirstStoredCode; code <= kLastStoredCode; ++code) {
+    const int status = readGlyph(stream, font.height, font.glyphs[code]);
+    if (status != kStatusOk) return status;
+  }
+  return kStatusOk;
+}
+
+}  // namespace
+
+int loadFont(const DRIVE_PATH& folder, int font) {
+  const char* fileName = fontFileName(font);
+  if (fileName == nullptr) return kStatusFileNotOpened;
+  if (fontTable == nullptr) return kStatusFontTableNotAllocated;
+  FILE_STREAM stream;
+  // No byte-order mark: the files are little-endian from their first byte.
+  if (!stream.open(folder, fileName, 0, ReadBinary)) return kStatusFileNotOpened;
+  freeFont(font);  // a font loaded again replaces the old one
+  BitmapFont* loaded = new (std::nothrow) BitmapFont{};
+  if (loaded == nullptr) return kStatusFontNotAllocated;
+  // In the slot at once, so that freeFont releases whatever was read.
+  fontTable->slots[font] = loaded;
+  const int status = readFont(stream, *loaded);
+  stream.close();
+  if (status != kStatusOk) freeFont(font);
+  return status;
+}

@@ -1,0 +1,125 @@
+#include "render/text.h"
+
+#include <algorithm>
+
+#include "render/font.h"
+#include "render/frame_buffer.h"
+#include "render/status.h"
+
+namespace {
+
+constexpr int kSpace = 32;
+constexpr int kFullCoverage = 15;
+
+const Glyph& glyphOf(const BitmapFont& font, char character) {
+  return font.glyphs[static_cast<unsigned char>(character)];
+}
+
+int32_t gapBefore(const BitmapFont& font, const char* text, int position) {
+  if (text[position] == 0) return 0;
+  // In 64 bits: bearings are whatever the font file says.
+  const int64_t gap = static_cast<int64_t>(font.glyphs[kSpace].width) * 3 / 4 -
+                      glyphOf(font, text[position - 1]).rightBearing -
+                      glyphOf(font, text[position]).leftBearing;
+  return static_cast<int32_t>(std::clamp<int64_t>(gap, 0, INT32_MAX));
+}
+
+int32_t channel(uint16_t colour, int shift) {
+  return ((colour >> shift) & 0x1F) << 3;
+}
+
+// Blends glyphs of one colour into the frame by their coverage.
+class GlyphPainter {
+ public:
+  explicit GlyphPainter(uint16_t colour)
+      : colour_(colour),
+        red_(channel(colour, 10)),
+        green_(channel(colour, 5)),
+        blue_(channel(colour, 0)) {}
+
+  void paint(const BitmapFont& font, const Glyph& glyph, int64_t px, int y) const {
+    const int height = font.height;
+    int16_t x0 = saturate16(static_cast<int>(std::clamp<int64_t>(px, INT16_MIN, INT16_MAX)));
+    int16_t x1 = saturate16(
+        static_cast<int>(std::clamp<int64_t>(px + glyph.width - 1, INT16_MIN, INT16_MAX)));
+    int16_t y0 = saturate16(y), y1 = saturate16(y + height - 1);
+    clampRect(x0, y0, x1, y1);
+    const int frameRight = frameWidth() - 1;  // the last column never receives text
+    const int lastRow = frameHeight() - 1;
+    if (px >= frameRight || y >= lastRow) return;
+    // Parts of the glyph left of or above the frame are cut away.
+    const int firstColumn = px < 0 ? static_cast<int>(std::min<int64_t>(-px, glyph.width)) : 0;
+    const int endColumn = static_cast<int>(std::min<int64_t>(glyph.width, frameRight - px));
+    if (firstColumn >= endColumn) return;
+    for (int r = std::max(0, -y); r < height && y + r <= lastRow; ++r) {
+      const uint8_t* source = glyph.pixels + static_cast<size_t>(r) * glyph.bytesPerRow;
+      uint16_t* target = framePixel(static_cast<int>(px + firstColumn), y + r);
+      for (int k = firstColumn; k < endColumn; ++k, ++target) {
+        const uint8_t pair = source[k / 2];
+        blend(*target, k % 2 == 0 ? pair >> 4 : pair & 0x0F);
+      }
+    }
+  }
+
+ private:
+  void blend(uint16_t& pixel, int coverage) const {
+    if (coverage == 0) return;
+    if (coverage == kFullCoverage) {
+      pixel = colour_;  // the top bit as given
+      return;
+    }
+    const int rest = kFullCoverage - coverage;
+    const int red = (coverage * red_ + rest * channel(pixel, 10)) / kFullCoverage;
+    const int green = (coverage * green_ + rest * channel(pixel, 5)) / kFullCoverage;
+    const int blue = (coverage * blue_ + rest * channel(pixel, 0)) / kFullCoverage;
+    pixel = static_cast<uint16_t>((red >> 3) << 10 | (green >> 3) << 5 | blue >> 3);
+  }
+
+  uint16_t colour_;
+  int32_t red_, green_, blue_;
+};
+
+}  // namespace
+
+int32_t fontHeight(int font) {
+  if (!isFrameReady()) return kStatusFrameNotOpen;
+  const BitmapFont* loaded = loadedFont(font);
+  return loaded != nullptr ? loaded->height : 0;
+}
+
+int32_t glyphGap(int font, const char* text, int position) {
+  if (!isFrameReady()) return kStatusFrameNotOpen;
+  const BitmapFont* loaded = loadedFont(font);
+  // Position 0 has no character before it.
+  if (loaded == nullptr || text == nullptr || position < 1) return 0;
+  return gapBefore(*loaded, text, position);
+}
+
+int32_t textWidth(int font, const char* text) {
+  if (!isFrameReady()) return kStatusFrameNotOpen;
+  const BitmapFont* loaded = loadedFont(font);
+  if (loaded == nullptr || text == nullptr) return 0;
+  int64_t width = 0;
+  for (int i = 0; text[i] != 0; ++i) {
+    if (static_cast<unsigned char>(text[i]) < kSpace) continue;
+    width += glyphOf(*loaded, text[i]).width + gapBefore(*loaded, text, i + 1);
+  }
+  return static_cast<int32_t>(std::min<int64_t>(width, INT32_MAX));
+}
+
+int drawText(int16_t x, int16_t y, int font, uint16_t colour, const char* text) {
+  if (!isFrameReady()) return kStatusFrameNotOpen;
+  if (text == nullptr) return kStatusNoText;
+  const BitmapFont* loaded = loadedFont(font);
+  if (loaded == nullptr) return kStatusFontNotLoaded;
+  const GlyphPainter painter(colour);
+  int64_t pen = x;
+  for (int i = 0; text[i] != 0; ++i) {
+    const auto code = static_cast<unsigned char>(text[i]);
+    if (code < kSpace) continue;
+    const Glyph& glyph = loaded->glyphs[code];
+    if (code > kSpace && glyph.pixels != nullptr) painter.paint(*loaded, glyph, pen, y);
+    pen += glyph.width + gapBefore(*loaded, text, i + 1);
+  }
+  return kStatusOk;
+}
