@@ -17,7 +17,10 @@ int runProgram(void* programInstance, void* previousInstance, const char* comman
   }
   TX3INST* wizard = new (std::nothrow) TX3INST;
   if (QVIO* screen = QVIO::instance()) {
-    while (screen->Step() && input.quit == 0) screen->PumpMessages();
+    while (screen->Step() && input.quit == 0) {
+      screen->PumpMessages();
+      screen->WaitWhileIdle();
+    }
   }
   delete wizard;
   delete application;

@@ -20,6 +20,8 @@ class TX3INST : public QVIO {
 
   bool Redraw() override;
   bool Step() override;
+  // The installing page performs one step per turn without waiting for input.
+  bool wantsNextStepAtOnce() const override { return page == 3; }
 
   int16_t page = 0;
   int16_t builtPage = -1;  // -1 so that the first Redraw builds page 0

@@ -3,8 +3,6 @@
 #include "platform/input_state.h"
 #include "platform/message_box.h"
 
-InputState input;
-
 namespace {
 KEYBOARD* registeredKeyboard = nullptr;
 }

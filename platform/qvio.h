@@ -17,6 +17,9 @@ class QVIO {
   virtual bool Redraw() = 0;
   // Slot 1: one turn of the main loop; false ends it.
   virtual bool Step() = 0;
+  // True while the next Step has work to do whether or not input arrives;
+  // the main loop then turns without waiting.
+  virtual bool wantsNextStepAtOnce() const { return false; }
 
   int16_t width() const { return width_; }
   int16_t height() const { return height_; }
@@ -29,6 +32,9 @@ class QVIO {
   void CloseGraphics();
   void Present();
   void PumpMessages();
+  // After a pump that found no input, and with no work due, waits briefly for
+  // the next message so that an idle program does not spin.
+  void WaitWhileIdle();
 
   // The registered instance, or null.
   static QVIO* instance();

@@ -1,7 +1,241 @@
+#include "platform/headless/window.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
 #include "platform/window.h"
+#include "platform/window_events.h"
+#include "platform/window_icon.h"
+
+namespace {
+
+constexpr uint32_t kNeverPresented = 0xFF00FF;
+
+struct Desktop {
+  headless::WindowRecord window;
+  int classRegistrations = 0;
+  int windowsCreated = 0;
+  bool failCreation = false;
+  int screenWidth = 0;
+  int screenHeight = 0;
+  std::vector<uint32_t> screen;
+  int presentations = 0;
+  int lastPresentedArea = 0;
+  std::deque<std::function<void()>> queue;
+  int idleWaits = 0;
+};
+Desktop desktop;
+
+// The one window there is; its handle only has to be non-null.
+platform::WindowHandle theWindow() {
+  return &desktop.window;
+}
+
+void place(int x, int y, int outerWidth, int outerHeight) {
+  desktop.window.x = x;
+  desktop.window.y = y;
+  desktop.window.outerWidth = outerWidth;
+  desktop.window.outerHeight = outerHeight;
+  desktop.screenWidth = outerWidth - 2 * headless::kFrameBorder;
+  desktop.screenHeight = outerHeight - 2 * headless::kFrameBorder - headless::kCaptionHeight;
+  if (desktop.screenWidth < 0) desktop.screenWidth = 0;
+  if (desktop.screenHeight < 0) desktop.screenHeight = 0;
+  desktop.screen.assign(static_cast<size_t>(desktop.screenWidth) * desktop.screenHeight,
+                        kNeverPresented);
+}
+
+// What a 5-5-5 pixel looks like on a true-colour screen.
+uint32_t screenColour(uint16_t pixel) {
+  const uint32_t red = (pixel >> 10) & 31;
+  const uint32_t green = (pixel >> 5) & 31;
+  const uint32_t blue = pixel & 31;
+  return (red << 19) | (green << 11) | (blue << 3);
+}
+
+void post(std::function<void()> message) {
+  desktop.queue.push_back(std::move(message));
+}
+
+}  // namespace
 
 namespace platform {
 
-void dispatchWaitingMessages() {}
+void registerWindowClass() {
+  ++desktop.classRegistrations;
+}
+
+WindowMetrics readWindowMetrics() {
+  WindowMetrics metrics;
+  metrics.frameBorderWidth = headless::kFrameBorder;
+  metrics.frameBorderHeight = headless::kFrameBorder;
+  metrics.captionHeight = headless::kCaptionHeight;
+  metrics.desktopWidth = headless::kDesktopWidth;
+  metrics.desktopHeight = headless::kDesktopHeight;
+  return metrics;
+}
+
+WindowHandle createWindow(const char* title, int x, int y, int outerWidth, int outerHeight) {
+  if (desktop.failCreation) return nullptr;
+  ++desktop.windowsCreated;
+  desktop.window = headless::WindowRecord{};
+  desktop.window.exists = true;
+  desktop.window.className = "main";
+  desktop.window.title = title;
+  desktop.window.style = headless::kStyleSystemMenu | headless::kStyleMinimiseBox;
+  place(x, y, outerWidth, outerHeight);
+  return theWindow();
+}
+
+void updateWindow(WindowHandle) {}
+
+void showWindow(WindowHandle) {
+  desktop.window.visible = true;
+}
+
+void hideWindow(WindowHandle window) {
+  if (window != nullptr) desktop.window.visible = false;
+}
+
+void restyleWindow(WindowHandle) {
+  desktop.window.style =
+      headless::kStyleCaption | headless::kStyleSystemMenu | headless::kStyleMinimiseBox;
+}
+
+void moveWindow(WindowHandle, int x, int y, int outerWidth, int outerHeight) {
+  place(x, y, outerWidth, outerHeight);
+}
+
+void destroyWindow(WindowHandle) {
+  desktop.window.exists = false;
+  desktop.window.visible = false;
+}
+
+void minimiseWindow(WindowHandle) {
+  desktop.window.minimised = true;
+}
+
+void setWindowTitle(WindowHandle, const char* title) {
+  desktop.window.title = title;
+}
+
+// Clipped to the client area, as a real window clips what is drawn into it.
+void presentImage(WindowHandle, const Presentation& copy) {
+  ++desktop.presentations;
+  desktop.lastPresentedArea = copy.width * copy.height;
+  const int topRow = copy.imageHeight - copy.sourceY - copy.height;
+  for (int row = 0; row < copy.height; ++row) {
+    const int screenY = copy.destY + row;
+    const int sourceRow = topRow + row;
+    if (screenY < 0 || screenY >= desktop.screenHeight) continue;
+    if (sourceRow < 0 || sourceRow >= copy.imageHeight) continue;
+    const auto* line =
+        reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(copy.pixels) +
+                                          static_cast<size_t>(sourceRow) * copy.pitch);
+    for (int column = 0; column < copy.width; ++column) {
+      const int screenX = copy.destX + column;
+      const int sourceX = copy.sourceX + column;
+      if (screenX < 0 || screenX >= desktop.screenWidth) continue;
+      if (sourceX < 0 || sourceX >= copy.imageWidth) continue;
+      desktop.screen[static_cast<size_t>(screenY) * desktop.screenWidth + screenX] =
+          screenColour(line[sourceX]);
+    }
+  }
+}
+
+bool dispatchWaitingMessages() {
+  const bool any = !desktop.queue.empty();
+  // A message handled may post another; it waits for the next pump, as the
+  // platform's queue would deliver it after the ones already waiting.
+  std::deque<std::function<void()>> waiting;
+  waiting.swap(desktop.queue);
+  for (auto& message : waiting) message();
+  return any;
+}
+
+void waitForMessage(int) {
+  ++desktop.idleWaits;
+}
+
+IconHandle setWindowIcon(WindowHandle, void*, int resourceId, IconSize size) {
+  (size == IconSize::large ? desktop.window.largeIcon : desktop.window.smallIcon) = resourceId;
+  return &desktop.window;
+}
+
+void releaseWindowIcon(WindowHandle, IconHandle, IconSize size) {
+  (size == IconSize::large ? desktop.window.largeIcon : desktop.window.smallIcon) = 0;
+}
 
 }  // namespace platform
+
+namespace headless {
+
+const WindowRecord& window() {
+  return desktop.window;
+}
+int classRegistrations() {
+  return desktop.classRegistrations;
+}
+int windowsCreated() {
+  return desktop.windowsCreated;
+}
+void failWindowCreation(bool fail) {
+  desktop.failCreation = fail;
+}
+
+int screenWidth() {
+  return desktop.screenWidth;
+}
+int screenHeight() {
+  return desktop.screenHeight;
+}
+uint32_t screenPixel(int x, int y) {
+  if (x < 0 || y < 0 || x >= desktop.screenWidth || y >= desktop.screenHeight) return 0;
+  return desktop.screen[static_cast<size_t>(y) * desktop.screenWidth + x];
+}
+int presentations() {
+  return desktop.presentations;
+}
+int lastPresentedArea() {
+  return desktop.lastPresentedArea;
+}
+
+void postActivation(bool active) {
+  post([active] { window_events::activation(active ? 1 : 0); });
+}
+void postPaint() {
+  post([] { window_events::paint(); });
+}
+void postClose() {
+  post([] { window_events::closeRequest(); });
+}
+void postKeyDown(uint64_t virtualKey) {
+  post([virtualKey] { window_events::keyDown(virtualKey); });
+}
+void postCharacter(uint64_t code) {
+  post([code] { window_events::character(code); });
+}
+void postMouseMove(int16_t x, int16_t y) {
+  const uint64_t packed =
+      static_cast<uint16_t>(x) | (static_cast<uint64_t>(static_cast<uint16_t>(y)) << 16);
+  post([packed] { window_events::mouseMove(packed); });
+}
+void postLeftButton(bool down) {
+  post([down] { window_events::leftButton(down); });
+}
+void postRightButton(bool down) {
+  post([down] { window_events::rightButton(down); });
+}
+int queuedMessages() {
+  return static_cast<int>(desktop.queue.size());
+}
+
+int idleWaits() {
+  return desktop.idleWaits;
+}
+
+void resetDesktop() {
+  desktop = Desktop{};
+}
+
+}  // namespace headless

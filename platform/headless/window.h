@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The desktop that the headless platform simulates for tests: one window,
+// its client area as a screen of 0xRRGGBB pixels, and a message queue that
+// tests fill with input.
+namespace headless {
+
+// Window styles in the platform's own numbering.
+inline constexpr uint32_t kStyleCaption = 0x00C00000;
+inline constexpr uint32_t kStyleSystemMenu = 0x00080000;
+inline constexpr uint32_t kStyleMinimiseBox = 0x00020000;
+
+// The simulated metrics: fixed frame borders, caption and desktop.
+inline constexpr int kFrameBorder = 3;
+inline constexpr int kCaptionHeight = 19;
+inline constexpr int kDesktopWidth = 1024;
+inline constexpr int kDesktopHeight = 768;
+
+struct WindowRecord {
+  bool exists = false;
+  bool visible = false;
+  bool minimised = false;
+  std::string className;
+  std::string title;
+  uint32_t style = 0;
+  int x = 0;
+  int y = 0;
+  int outerWidth = 0;
+  int outerHeight = 0;
+  int largeIcon = 0;  // icon group shown, 0 for the class icon
+  int smallIcon = 0;
+};
+
+// The current window, or the last one after it was destroyed.
+const WindowRecord& window();
+int classRegistrations();
+int windowsCreated();
+// Makes the next window creations fail (or succeed again).
+void failWindowCreation(bool fail);
+
+// The client area as last presented; pixels never presented are 0xFF00FF.
+int screenWidth();
+int screenHeight();
+uint32_t screenPixel(int x, int y);
+int presentations();
+// Pixels copied by the last presentation.
+int lastPresentedArea();
+
+// Queued input, handed to the window procedure by the next pump.
+void postActivation(bool active);
+void postPaint();
+void postClose();
+void postKeyDown(uint64_t virtualKey);
+void postCharacter(uint64_t code);
+void postMouseMove(int16_t x, int16_t y);
+void postLeftButton(bool down);
+void postRightButton(bool down);
+int queuedMessages();
+
+// Times the main loop waited for a message.
+int idleWaits();
+
+// Forgets the window, the screen, the queue and the counters.
+void resetDesktop();
+
+}  // namespace headless

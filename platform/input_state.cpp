@@ -1,0 +1,3 @@
+#include "platform/input_state.h"
+
+InputState input;
