@@ -34,8 +34,6 @@ struct WizardControl {
   uint16_t textColour;
 };
 
-inline constexpr int16_t kControlFont = 1;
-
 // A new control with every flag clear. A text of kTextRoom characters or more
 // keeps its first kTextRoom - 1. Null when memory runs out.
 WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height, const char* text,

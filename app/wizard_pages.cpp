@@ -1,5 +1,242 @@
+#include <cstdio>
+
+#include "app/language_page.h"
+#include "app/language_tables.h"
 #include "app/tx3inst.h"
+#include "app/wizard_control.h"
+#include "app/wizard_page.h"
+#include "app/wrapped_text.h"
+#include "render/font.h"
+#include "render/frame_buffer.h"
+#include "render/primitives.h"
+#include "render/text.h"
+
+namespace {
+
+constexpr uint16_t kYellow = 0xFFE0;
+constexpr uint16_t kBlue = 31;
+constexpr uint16_t kBlack = 0;
+
+int16_t at16(int value) {
+  return static_cast<int16_t>(value);
+}
+
+// Where a page's panel sits: centred below the heading, two thirds of the
+// frame each way.
+struct PageLayout {
+  int16_t heading;
+  int16_t px;
+  int16_t py;
+  int16_t pw;
+  int16_t ph;
+};
+
+PageLayout layoutFor(int16_t width, int16_t height) {
+  PageLayout l{};
+  l.heading = at16(fontHeight(kFontHeading) + fontHeight(kFontBody));
+  l.pw = at16((2 * width) / 3);
+  l.ph = at16((2 * (height - l.heading)) / 3);
+  l.px = at16((width - l.pw) / 2);
+  l.py = at16((height - l.ph) / 2);
+  l.ph = at16(l.ph + 10);  // the panel reaches 10 pixels lower than it is centred for
+  return l;
+}
+
+// A blue that fades from level 31 at the top to about 9 at the bottom.
+void drawBackground(int16_t width, int16_t height) {
+  for (int row = 0; row < height; ++row) {
+    const uint16_t blue = static_cast<uint16_t>(23 - (23 * row) / height + 8);
+    drawLine(0, at16(row), width, at16(row), kLineSolid, blue);
+  }
+}
+
+void drawHeading(int32_t language) {
+  drawText(10, 0, kFontHeading, kYellow, languageText(kWizardTitle, language));
+  drawText(10, at16(fontHeight(kFontHeading)), kFontBody, kYellow, NEW_VERSION);
+}
+
+// Builds the controls of one page into the wizard's slots.
+class PageBuilder {
+ public:
+  PageBuilder(TX3INST& wizard, const PageLayout& layout)
+      : wizard_(wizard), l_(layout), language_(wizard.language) {}
+
+  // Returns false when the page's controls are not to be drawn.
+  bool build(bool entered) {
+    switch (wizard_.page) {
+      case PAGE_LANGUAGE:
+        return entered ? buildLanguagePage() : true;
+      case PAGE_NOT_FOUND:
+        return twoLineError(inactiveBack(), exitButton(), kNotFoundText, kReinstallHint);
+      case PAGE_VERSIONS:
+        return buildVersions();
+      case PAGE_INSTALLING:
+        return buildInstalling();
+      case PAGE_COMPLETED:
+        commonPanel(inactiveBack(), rightButton(kFinishText, KIND_EXIT, 0));
+        label(5, 17, 15, text(kCompletedText), kBlack);
+        return true;
+      case PAGE_SOURCE_ERROR:
+        return twoLineError(inactiveBack(), exitButton(), kSourceMissingText,
+                            kUpdateFileCorruptText);
+      case PAGE_INSTALLATION_CORRUPT:
+        return twoLineError(inactiveBack(), exitButton(), kInstallationCorruptText, kReinstallHint);
+      case PAGE_QUICKSTART:
+        return buildQuickStart();
+      case PAGE_LOCATION:
+        return buildLocation();
+      case PAGE_WRITE_ERROR:
+        return wrappedError(leftButton(kBackText, KIND_GOTO, PAGE_LOCATION), kWriteFailureText);
+      case PAGE_NOT_COMPATIBLE:
+        return wrappedError(inactiveBack(), kIncompatibleText);
+      default:
+        return true;
+    }
+  }
+
+ private:
+  const char* text(const LanguageTable& table) const { return languageText(table, language_); }
+
+  void put(int slot, WizardControl* control) { putControl(wizard_.controls, slot, control); }
+
+  WizardControl* button(int16_t x, const LanguageTable& caption, ControlKind kind, int32_t target) {
+    return createControl(x, at16(l_.py + l_.ph - 30), 80, 20, text(caption), kind, target, kBlack);
+  }
+  WizardControl* leftButton(const LanguageTable& caption, ControlKind kind, int32_t target) {
+    return button(at16(l_.px + l_.pw - 180), caption, kind, target);
+  }
+  WizardControl* rightButton(const LanguageTable& caption, ControlKind kind, int32_t target) {
+    return button(at16(l_.px + l_.pw - 90), caption, kind, target);
+  }
+  WizardControl* inactiveBack() { return leftButton(kBackText, KIND_INACTIVE, 0); }
+  WizardControl* exitButton() { return rightButton(kExitText, KIND_EXIT, 0); }
+
+  void outerPanel() { put(1, createControl(l_.px, l_.py, l_.pw, l_.ph, "", KIND_INACTIVE, 0, 0)); }
+
+  // Slot 3 takes the button at the left position, slot 4 the one at the right,
+  // except where a page swaps them.
+  void commonPanel(WizardControl* slot3, WizardControl* slot4) {
+    outerPanel();
+    WizardControl* inner = createControl(at16(l_.px + 10), at16(l_.py + 10), at16(l_.pw - 20),
+                                         at16(l_.ph - 50), "", KIND_INACTIVE, 0, 0);
+    if (inner != nullptr) inner->pressed = true;
+    put(2, inner);
+    put(3, slot3);
+    put(4, slot4);
+  }
+
+  void label(int slot, int dx, int dy, const char* caption, uint16_t colour) {
+    put(slot, createControl(at16(l_.px + dx), at16(l_.py + dy), l_.pw, 0, caption, KIND_LABEL, 0,
+                            colour));
+  }
+
+  bool twoLineError(WizardControl* back, WizardControl* forward, const LanguageTable& first,
+                    const LanguageTable& second) {
+    commonPanel(back, forward);
+    label(5, 17, 15, text(first), kBlack);
+    label(6, 17, 32, text(second), kBlack);
+    return true;
+  }
+
+  bool wrappedError(WizardControl* back, const LanguageTable& message) {
+    commonPanel(back, exitButton());
+    int16_t slot = 5;
+    int16_t y = at16(l_.py + 15);
+    addWrappedText(wizard_.controls, slot, at16(l_.px + 17), y, at16(l_.pw - 34), text(message));
+    return true;
+  }
+
+  bool buildLanguagePage() {
+    const int offered = buildLanguageButtons(wizard_.controls, wizard_.width(), wizard_.height(),
+                                             l_.heading, languageAvailable);
+    if (offered != 1) return true;
+    // With one language there is nothing to choose: the next step takes it.
+    if (wizard_.controls[1] != nullptr) wizard_.controls[1]->clickPending = true;
+    return false;
+  }
+
+  bool buildVersions() {
+    commonPanel(leftButton(kBackText, KIND_GOTO, PAGE_LANGUAGE),
+                rightButton(kNextText, KIND_GOTO, PAGE_INSTALLING));
+    label(5, 17, 15, text(kInstalledVersionCaption), kBlack);
+    label(6, 30, 32, wizard_.installedVersion, kBlue);
+    label(7, 17, 66, text(kNewVersionCaption), kBlack);
+    label(8, 30, 83, NEW_VERSION, kBlue);
+    label(9, 17, 117, text(kUpdateHint), kBlack);
+    return true;
+  }
+
+  bool buildInstalling() {
+    wizard_.boxX = l_.px;
+    wizard_.boxY = at16((wizard_.height() - l_.heading) / 2);
+    wizard_.boxW = l_.pw;
+    put(1, createControl(wizard_.boxX, wizard_.boxY, wizard_.boxW, 40, "", KIND_INACTIVE, 0, 0));
+    WizardControl* trough = createControl(at16(wizard_.boxX + 10), at16(wizard_.boxY + 10),
+                                          at16(wizard_.boxW - 20), 20, "", KIND_INACTIVE, 0, 0);
+    if (trough != nullptr) trough->pressed = true;
+    put(2, trough);
+    drawText(l_.px, at16(wizard_.boxY - 40), kFontBody, kYellow, text(kUpdatingText));
+    return true;
+  }
+
+  bool buildQuickStart() {
+    // Yes is the button Enter presses, so it takes slot 4 at the left.
+    commonPanel(rightButton(kNoText, KIND_KEEP_QUICKSTART, 0),
+                leftButton(kYesText, KIND_DELETE_QUICKSTART, 0));
+    int16_t slot = 5;
+    int16_t y = at16(l_.py + 15);
+    const int16_t x = at16(l_.px + 17);
+    const int16_t width = at16(l_.pw - 34);
+    addWrappedText(wizard_.controls, slot, x, y, width, text(kQuickStartNotice));
+    y = at16(y + kWrappedLineSpacing);  // one empty line before the question
+    addWrappedText(wizard_.controls, slot, x, y, width, text(kQuickStartQuestion));
+    return true;
+  }
+
+  bool buildLocation() {
+    wizard_.boxX = at16(l_.px + 10);
+    wizard_.boxY = at16((wizard_.height() - l_.heading) / 2 + 40);
+    wizard_.boxW = at16(l_.pw - 20);
+    outerPanel();
+    // The bar stands for the cursor at the end of the typed folder.
+    char entry[kTextRoom + 2];
+    std::snprintf(entry, sizeof entry, "%s|", wizard_.installDir);
+    WizardControl* box =
+        createControl(wizard_.boxX, wizard_.boxY, wizard_.boxW, 25, entry, KIND_ENTRY, 0, kBlack);
+    if (box != nullptr) box->pressed = true;
+    put(2, box);
+    put(3, leftButton(kBackText, KIND_GOTO, PAGE_LANGUAGE));
+    put(4, rightButton(kNextText, KIND_GOTO, PAGE_VERSIONS));
+    int16_t slot = 5;
+    int16_t y = at16(l_.py + 10);
+    addWrappedText(wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW, text(kLocationText));
+    y = at16(y + kWrappedLineSpacing);
+    addWrappedText(wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW, text(kContinueHint));
+    return true;
+  }
+
+  TX3INST& wizard_;
+  const PageLayout l_;
+  const int32_t language_;
+};
+
+}  // namespace
 
 bool TX3INST::Redraw() {
+  if (!isFrameReady()) return true;
+  drawBackground(width(), height());
+  drawHeading(language);
+  const bool entered = page != builtPage;
+  if (entered) {
+    releaseControls();
+    putControl(controls, 0,
+               createControl(at16(width() - 100), at16(height() - 40), 80, 20,
+                             languageText(kExitText, language), KIND_EXIT, 0, kBlack));
+  }
+  const PageLayout layout = layoutFor(width(), height());
+  if (PageBuilder(*this, layout).build(entered)) {
+    for (const WizardControl* control : controls) drawControl(control);
+  }
+  builtPage = page;
   return true;
 }

@@ -95,6 +95,16 @@ TEST_F(ExtractTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
   EXPECT_FALSE(fs::exists(folder_ / "game" / "city.dat"));
 }
 
+TEST_F(ExtractTest, AnEmptyBodyNeedsNoBytesEvenPastTheEndOfTheArchive) {
+  sizes_[8] = 589830;  // claims far more than the archive holds
+  sizes_[17] = 0;
+  writeArchive(false);
+  bool archiveFault = false;
+  EXPECT_TRUE(extractArchiveEntry(17, "game\\index.dat", archiveFault));
+  EXPECT_EQ(fs::file_size(folder_ / "game" / "index.dat"), 0u);
+  EXPECT_TRUE(faultOf(18, "game\\nat_club.dat"));
+}
+
 TEST_F(ExtractTest, DamagedSizesAreTheArchivesFault) {
   sizes_[1] = 0;
   sizes_[5] = -1;  // before the entry: would seek back into the table
