@@ -67,31 +67,40 @@ class PageBuilder {
       case PAGE_LANGUAGE:
         return entered ? buildLanguagePage() : true;
       case PAGE_NOT_FOUND:
-        return twoLineError(inactiveBack(), exitButton(), kNotFoundText, kReinstallHint);
+        twoLineError(inactiveBack(), exitButton(), kNotFoundText, kReinstallHint);
+        break;
       case PAGE_VERSIONS:
-        return buildVersions();
+        buildVersions();
+        break;
       case PAGE_INSTALLING:
-        return buildInstalling();
+        buildInstalling();
+        break;
       case PAGE_COMPLETED:
         commonPanel(inactiveBack(), rightButton(kFinishText, KIND_EXIT, 0));
         label(5, 17, 15, text(kCompletedText), kBlack);
-        return true;
+        break;
       case PAGE_SOURCE_ERROR:
-        return twoLineError(inactiveBack(), exitButton(), kSourceMissingText,
-                            kUpdateFileCorruptText);
+        twoLineError(inactiveBack(), exitButton(), kSourceMissingText, kUpdateFileCorruptText);
+        break;
       case PAGE_INSTALLATION_CORRUPT:
-        return twoLineError(inactiveBack(), exitButton(), kInstallationCorruptText, kReinstallHint);
+        twoLineError(inactiveBack(), exitButton(), kInstallationCorruptText, kReinstallHint);
+        break;
       case PAGE_QUICKSTART:
-        return buildQuickStart();
+        buildQuickStart();
+        break;
       case PAGE_LOCATION:
-        return buildLocation();
+        buildLocation();
+        break;
       case PAGE_WRITE_ERROR:
-        return wrappedError(leftButton(kBackText, KIND_GOTO, PAGE_LOCATION), kWriteFailureText);
+        wrappedError(leftButton(kBackText, KIND_GOTO, PAGE_LOCATION), kWriteFailureText);
+        break;
       case PAGE_NOT_COMPATIBLE:
-        return wrappedError(inactiveBack(), kIncompatibleText);
+        wrappedError(inactiveBack(), kIncompatibleText);
+        break;
       default:
-        return true;
+        break;
     }
+    return true;
   }
 
  private:
@@ -130,20 +139,18 @@ class PageBuilder {
                             colour));
   }
 
-  bool twoLineError(WizardControl* back, WizardControl* forward, const LanguageTable& first,
+  void twoLineError(WizardControl* back, WizardControl* forward, const LanguageTable& first,
                     const LanguageTable& second) {
     commonPanel(back, forward);
     label(5, 17, 15, text(first), kBlack);
     label(6, 17, 32, text(second), kBlack);
-    return true;
   }
 
-  bool wrappedError(WizardControl* back, const LanguageTable& message) {
+  void wrappedError(WizardControl* back, const LanguageTable& message) {
     commonPanel(back, exitButton());
     int16_t slot = 5;
     int16_t y = at16(l_.py + 15);
     addWrappedText(wizard_.controls, slot, at16(l_.px + 17), y, at16(l_.pw - 34), text(message));
-    return true;
   }
 
   bool buildLanguagePage() {
@@ -155,7 +162,7 @@ class PageBuilder {
     return false;
   }
 
-  bool buildVersions() {
+  void buildVersions() {
     commonPanel(leftButton(kBackText, KIND_GOTO, PAGE_LANGUAGE),
                 rightButton(kNextText, KIND_GOTO, PAGE_INSTALLING));
     label(5, 17, 15, text(kInstalledVersionCaption), kBlack);
@@ -163,10 +170,9 @@ class PageBuilder {
     label(7, 17, 66, text(kNewVersionCaption), kBlack);
     label(8, 30, 83, NEW_VERSION, kBlue);
     label(9, 17, 117, text(kUpdateHint), kBlack);
-    return true;
   }
 
-  bool buildInstalling() {
+  void buildInstalling() {
     wizard_.boxX = l_.px;
     wizard_.boxY = at16((wizard_.height() - l_.heading) / 2);
     wizard_.boxW = l_.pw;
@@ -176,10 +182,9 @@ class PageBuilder {
     if (trough != nullptr) trough->pressed = true;
     put(2, trough);
     drawText(l_.px, at16(wizard_.boxY - 40), kFontBody, kYellow, text(kUpdatingText));
-    return true;
   }
 
-  bool buildQuickStart() {
+  void buildQuickStart() {
     // Yes is the button Enter presses, so it takes slot 4 at the left.
     commonPanel(rightButton(kNoText, KIND_KEEP_QUICKSTART, 0),
                 leftButton(kYesText, KIND_DELETE_QUICKSTART, 0));
@@ -190,10 +195,9 @@ class PageBuilder {
     addWrappedText(wizard_.controls, slot, x, y, width, text(kQuickStartNotice));
     y = at16(y + kWrappedLineSpacing);  // one empty line before the question
     addWrappedText(wizard_.controls, slot, x, y, width, text(kQuickStartQuestion));
-    return true;
   }
 
-  bool buildLocation() {
+  void buildLocation() {
     wizard_.boxX = at16(l_.px + 10);
     wizard_.boxY = at16((wizard_.height() - l_.heading) / 2 + 40);
     wizard_.boxW = at16(l_.pw - 20);
@@ -212,7 +216,6 @@ class PageBuilder {
     addWrappedText(wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW, text(kLocationText));
     y = at16(y + kWrappedLineSpacing);
     addWrappedText(wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW, text(kContinueHint));
-    return true;
   }
 
   TX3INST& wizard_;

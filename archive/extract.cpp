@@ -31,6 +31,12 @@ bool locateBody(const SizeTable sizes, int32_t index, int32_t& offset) {
   return true;
 }
 
+// Chunks move between the files and the copy buffer directly: the streams'
+// own buffers would only split each chunk into more system calls.
+void unbuffer(std::FILE* file) {
+  std::setvbuf(file, nullptr, _IONBF, 0);
+}
+
 bool fail(bool& archiveFault, bool archiveIsToBlame) {
   archiveFault = archiveIsToBlame;
   return false;
@@ -45,6 +51,7 @@ bool extractArchiveEntry(int32_t index, const char* targetPath, bool& archiveFau
 
   File archive(platform::openFile(kUpdateArchiveName, "rb"));
   if (!archive) return fail(archiveFault, true);
+  unbuffer(archive.get());
   unsigned char table[kSizeTableBytes];
   if (std::fread(table, sizeof table, 1, archive.get()) != 1) return fail(archiveFault, true);
   SizeTable sizes;
@@ -55,6 +62,7 @@ bool extractArchiveEntry(int32_t index, const char* targetPath, bool& archiveFau
 
   File target(targetPath != nullptr ? platform::openFile(targetPath, "wb") : nullptr);
   if (!target) return fail(archiveFault, false);
+  unbuffer(target.get());
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[kCopyBufferBytes]);
   if (!buffer) return fail(archiveFault, false);
 
@@ -67,8 +75,7 @@ bool extractArchiveEntry(int32_t index, const char* targetPath, bool& archiveFau
       return fail(archiveFault, false);
     copied += chunk;
   }
-  // Closing writes the last buffered bytes; if that fails the body is not
-  // whole on disk.
+  // A close that fails may have lost bytes of the body on their way to disk.
   if (std::fclose(target.release()) != 0) return fail(archiveFault, false);
   return true;
 }

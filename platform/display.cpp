@@ -104,7 +104,8 @@ int QVIO::OpenGraphics(int16_t width, int16_t height, const char* title,
   minimiseOnDeactivate_ = minimiseOnDeactivate;
   frame.opening = 0;
   Present();
-  drawRect(0, 0, static_cast<int16_t>(width - 1), static_cast<int16_t>(height - 1), 4, 0);
+  drawRect(0, 0, static_cast<int16_t>(width - 1), static_cast<int16_t>(height - 1), kShapeFilled,
+           0);
   return loadFonts(fontDirectory);
 }
 

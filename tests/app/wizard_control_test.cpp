@@ -99,6 +99,8 @@ TEST_F(ControlTest, APendingClickCountsOnceAndDrawsNothing) {
   EXPECT_TRUE(frame.dirty.isEmpty());
   EXPECT_EQ(screen_.countNot(kBackground), 0);
   EXPECT_FALSE(hitTestControl(control_, &mouse_));
+  input.leftButton = 1;
+  EXPECT_FALSE(hitTestControl(control_, nullptr));  // no mouse, no press
 }
 
 TEST_F(ControlTest, AControlMadeWhileTheButtonIsHeldTakesThePress) {
@@ -109,13 +111,6 @@ TEST_F(ControlTest, AControlMadeWhileTheButtonIsHeldTakesThePress) {
   EXPECT_FALSE(turn(140, 110, true));
   EXPECT_TRUE(control_->pressed);
   EXPECT_TRUE(turn(140, 110, false));
-}
-
-TEST_F(ControlTest, WithoutAMouseNothingClicks) {
-  make(KIND_GOTO);
-  input.leftButton = 1;
-  EXPECT_FALSE(hitTestControl(control_, nullptr));
-  EXPECT_FALSE(control_->pressed);
 }
 
 TEST_F(ControlTest, AHitTestRedrawsTheControlInItsNewState) {
@@ -141,42 +136,27 @@ TEST(CreateControl, KeepsAtMost199CharactersOfItsText) {
   delete control;
 }
 
-class DrawControlTest : public testing::Test {
- protected:
-  DrawControlTest() { screen_.fill(kBackground); }
-  TestScreen screen_;
-};
-
 // A box covers one pixel more than its size each way: the outer bevel lines
-// lie just beyond the filled face.
-TEST_F(DrawControlTest, ARaisedBoxIsLightTopLeftAndDarkBottomRight) {
-  WizardControl* panel = createControl(10, 10, 40, 20, "", KIND_INACTIVE, 0, 0);
-  drawControl(panel);
-  EXPECT_EQ(screen_.at(10, 10), kLight);
-  EXPECT_EQ(screen_.at(11, 28), kLight);
-  EXPECT_EQ(screen_.at(50, 10), kDark);  // the right edge is drawn over the top
-  EXPECT_EQ(screen_.at(10, 30), kDark);  // the bottom edge over the left
-  EXPECT_EQ(screen_.at(11, 29), kDark);
-  EXPECT_EQ(screen_.at(49, 11), kDark);
-  EXPECT_EQ(screen_.at(30, 20), kFace);
-  EXPECT_EQ(screen_.at(12, 12), kFace);
-  EXPECT_EQ(screen_.at(51, 20), kBackground);
-  EXPECT_EQ(screen_.at(30, 31), kBackground);
-  EXPECT_EQ(screen_.countNot(kBackground), 41 * 21);
-  delete panel;
-}
-
-TEST_F(DrawControlTest, APressedBoxIsSunken) {
-  WizardControl* panel = createControl(10, 10, 40, 20, "", KIND_INACTIVE, 0, 0);
-  panel->pressed = true;
-  drawControl(panel);
-  EXPECT_EQ(screen_.at(10, 10), kDark);
-  EXPECT_EQ(screen_.at(11, 28), kDark);
-  EXPECT_EQ(screen_.at(50, 10), kLight);
-  EXPECT_EQ(screen_.at(10, 30), kLight);
-  EXPECT_EQ(screen_.at(30, 20), kFace);
-  drawControl(nullptr);
-  delete panel;
+// lie just beyond the filled face. Pressed, the edges change colours.
+TEST(DrawControl, ARaisedBoxIsLightTopLeftAndASunkenOneDark) {
+  TestScreen screen;
+  for (const bool pressed : {false, true}) {
+    screen.fill(kBackground);
+    WizardControl* panel = createControl(10, 10, 40, 20, "", KIND_INACTIVE, 0, 0);
+    panel->pressed = pressed;
+    drawControl(panel);
+    const uint16_t topLeft = pressed ? kDark : kLight;
+    const uint16_t bottomRight = pressed ? kLight : kDark;
+    EXPECT_EQ(screen.at(10, 10), topLeft);
+    EXPECT_EQ(screen.at(11, 28), topLeft);
+    EXPECT_EQ(screen.at(50, 10), bottomRight);  // the right edge is drawn over the top
+    EXPECT_EQ(screen.at(10, 30), bottomRight);  // the bottom edge over the left
+    EXPECT_EQ(screen.at(11, 29), bottomRight);
+    EXPECT_EQ(screen.at(49, 11), bottomRight);
+    EXPECT_EQ(screen.at(30, 20), kFace);
+    EXPECT_EQ(screen.countNot(kBackground), 41 * 21);
+    delete panel;
+  }
 }
 
 }  // namespace

@@ -147,8 +147,8 @@ TEST_F(ExtractTest, AReadOnlyTargetIsToBlame) {
 
 #ifndef _WIN32
 TEST_F(ExtractTest, AWriteFailingMidwayIsToBlame) {
-  EXPECT_FALSE(faultOf(0, "/dev/full"));   // the first chunk
-  EXPECT_FALSE(faultOf(35, "/dev/full"));  // only closing writes the few bytes
+  EXPECT_FALSE(faultOf(0, "/dev/full"));   // in the first of two chunks
+  EXPECT_FALSE(faultOf(35, "/dev/full"));  // a body of less than one chunk
 }
 #endif
 

@@ -48,11 +48,6 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowWithItsIcons) {
   EXPECT_EQ(frame.opening, 0);
 }
 
-TEST_F(DisplayTest, AnOddWidthRoundsThePitchUpToFourBytes) {
-  ASSERT_EQ(open(551, 10), 0);
-  EXPECT_EQ(frame.pitch, 1104);
-}
-
 TEST_F(DisplayTest, TheFirstPresentationShowsTheWholeClearedFrame) {
   ASSERT_EQ(open(), 0);
   EXPECT_EQ(headless::presentations(), 0);  // nothing was dirty while opening

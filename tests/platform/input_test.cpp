@@ -107,27 +107,4 @@ TEST_F(InputTest, OnlyAChangeOfShapeOrOfTheSystemCursorTouchesTheCursor) {
   EXPECT_EQ(headless::cursorDisplayCount(), 0);
 }
 
-TEST_F(InputTest, TheMouseReportsWhatWasRecordedAndClearsTheButtons) {
-  MOUSE mouse;
-  input.x = -3;
-  input.y = 349;
-  input.leftButton = 1;
-  input.rightButton = 1;
-  int16_t x = 0;
-  int16_t y = 0;
-  uint8_t left = 0;
-  uint8_t right = 0;
-  mouse.GetPosition(x, y);
-  mouse.GetButtons(left, right);
-  EXPECT_EQ(x, -3);
-  EXPECT_EQ(y, 349);
-  EXPECT_EQ(left, 1);
-  EXPECT_EQ(right, 1);
-  mouse.ClearButtons();
-  mouse.GetLeftButton(left);
-  EXPECT_EQ(left, 0);
-  EXPECT_EQ(input.rightButton, 0);
-  EXPECT_EQ(input.x, -3);
-}
-
 }  // namespace

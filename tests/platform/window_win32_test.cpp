@@ -179,6 +179,17 @@ TEST_F(Win32WindowTest, TheExecutableCarriesItsCursorsAndIcons) {
   EXPECT_EQ(GetCursor(), LoadCursorA(self, "IDC_FOOTIE"));
 }
 
+TEST_F(Win32WindowTest, OpeningAgainReshapesTheSameWindowAroundTheNewFrame) {
+  ASSERT_EQ(screen_.OpenGraphics(400, 300, "Tarvex League 3 Update", 0, fonts_.path), 0);
+  EXPECT_EQ(FindWindowA("main", nullptr), window_);
+  EXPECT_TRUE(IsWindowVisible(window_));
+  RECT client = {};
+  GetClientRect(window_, &client);
+  EXPECT_EQ(client.right, 400);
+  EXPECT_EQ(client.bottom, 300);
+  EXPECT_EQ(GetWindowLongA(window_, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+}
+
 TEST_F(Win32WindowTest, ClosingDestroysTheWindow) {
   screen_.CloseGraphics();
   EXPECT_FALSE(IsWindow(window_));

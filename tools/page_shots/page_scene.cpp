@@ -1,7 +1,6 @@
 #include "page_shots/page_scene.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "app/tx3inst.h"
 
