@@ -18,7 +18,8 @@ class IMAGE {
   // frame, into the picture, which takes the clamped size.
   int grab(int16_t x, int16_t y, int16_t w, int16_t h);
   // Copies the picture into the frame at (x, y); what lies outside the frame
-  // is clipped off.
+  // is clipped off. Drawing is clamped, not culled: a picture wholly outside
+  // leaves its pixel nearest to the frame on the frame's edge.
   int put(int16_t x, int16_t y) const;
   // The pixel as a 5-5-5 word; 0 without pixels or outside the picture.
   uint16_t pixelAt(int16_t x, int16_t y) const;

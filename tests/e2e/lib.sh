@@ -48,9 +48,9 @@ e2e_start() {
   E2E_PID=$!
 }
 
-# e2e_wait_window NAME [SECONDS]: waits until a window titled NAME is shown.
+# e2e_wait_window NAME [SECONDS, 60 unless given]: waits until a window titled NAME is shown.
 e2e_wait_window() {
-  local name=$1 limit=$(( ${2:-20} * 10 )) tries=0
+  local name=$1 limit=$(( ${2:-60} * 10 )) tries=0
   until xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1; do
     tries=$((tries + 1))
     [ $tries -ge $limit ] && return 1
@@ -65,9 +65,9 @@ e2e_answer_box() {
   xdotool key Return
 }
 
-# e2e_wait_exit [SECONDS]: waits for the installer to end; sets E2E_EXIT.
+# e2e_wait_exit [SECONDS, 60 unless given]: waits for the installer to end; sets E2E_EXIT.
 e2e_wait_exit() {
-  local limit=$(( ${1:-20} * 10 )) tries=0
+  local limit=$(( ${1:-60} * 10 )) tries=0
   while kill -0 "$E2E_PID" 2>/dev/null; do
     tries=$((tries + 1))
     if [ $tries -ge $limit ]; then

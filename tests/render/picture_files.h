@@ -8,7 +8,7 @@
 #include "render/image.h"
 #include "support/temp_folder.h"
 
-// File contents built value by value, little-endian unless asked otherwise.
+// File contents built value by value, little-endian.
 class Bytes {
  public:
   Bytes& u8(int value) {
@@ -16,7 +16,6 @@ class Bytes {
     return *this;
   }
   Bytes& u16(int value) { return u8(value & 0xFF).u8((value >> 8) & 0xFF); }
-  Bytes& u16BigEndian(int value) { return u8((value >> 8) & 0xFF).u8(value & 0xFF); }
   Bytes& u32(uint32_t value) { return u16(static_cast<int>(value & 0xFFFF)).u16(value >> 16); }
   Bytes& fill(int count, int value) {
     data_.append(static_cast<size_t>(count), static_cast<char>(value));
@@ -47,18 +46,5 @@ class PictureFolder {
 // A picture whose pixel (x, y) is `first` + y * w + x.
 void fillPicture(IMAGE& picture, int16_t w, int16_t h, uint16_t first, uint8_t is565 = 0);
 
-// Whether a picture keeps both the pixel array and the content it had.
-struct PictureSnapshot {
-  explicit PictureSnapshot(const IMAGE& picture);
-  bool unchanged(const IMAGE& picture) const;
-
-  int16_t width, height;
-  const uint16_t* pixels;
-  uint8_t is565;
-  std::vector<uint16_t> content;
-};
-
-// ImageMagick is reached only natively, when it is installed.
-bool imageToolAvailable();
-// Runs the tool's convert with these arguments; true when it succeeded.
-bool convertWithImageTool(const std::string& arguments);
+// A picture's size, pixel array and content, to tell that a load left it alone.
+std::vector<uintptr_t> pictureState(const IMAGE& picture);
