@@ -30,6 +30,10 @@ struct Glyph {
   int32_t leftBearing;   // taken off the gap in front of the glyph
   int32_t rightBearing;  // taken off the gap behind it
   uint8_t* pixels;       // bytesPerRow x height bytes, or null
+  // Rows inkTop to inkEnd - 1 hold every non-zero level; drawing skips the
+  // rest. Set by loadFont.
+  int32_t inkTop;
+  int32_t inkEnd;
 };
 
 struct BitmapFont {

@@ -18,6 +18,20 @@ bool fitsTogether(const Glyph& glyph) {
   return glyph.bytesPerRow == 0 || glyph.bytesPerRow == (glyph.width + 1) / 2;
 }
 
+void findInk(Glyph& glyph, int32_t height) {
+  auto rowHasInk = [&](int32_t row) {
+    const uint8_t* bytes = glyph.pixels + static_cast<size_t>(row) * glyph.bytesPerRow;
+    for (int32_t i = 0; i < glyph.bytesPerRow; ++i) {
+      if (bytes[i] != 0) return true;
+    }
+    return false;
+  };
+  glyph.inkTop = 0;
+  while (glyph.inkTop < height && !rowHasInk(glyph.inkTop)) ++glyph.inkTop;
+  glyph.inkEnd = height;
+  while (glyph.inkEnd > glyph.inkTop && !rowHasInk(glyph.inkEnd - 1)) --glyph.inkEnd;
+}
+
 int readGlyph(FILE_STREAM& stream, int32_t height, Glyph& glyph) {
   if (!stream.readInt32(glyph.width) || !stream.readInt32(glyph.bytesPerRow) ||
       !stream.readInt32(glyph.leftBearing) || !stream.readInt32(glyph.rightBearing)) {
@@ -30,7 +44,9 @@ int readGlyph(FILE_STREAM& stream, int32_t height, Glyph& glyph) {
   const int32_t size = glyph.bytesPerRow * height;
   glyph.pixels = new (std::nothrow) uint8_t[static_cast<size_t>(size)];
   if (glyph.pixels == nullptr) return kStatusGlyphNotAllocated;
-  return stream.readBlock(glyph.pixels, size) ? kStatusOk : kStatusReadFailed;
+  if (!stream.readBlock(glyph.pixels, size)) return kStatusReadFailed;
+  findInk(glyph, height);
+  return kStatusOk;
 }
 
 int readFont(FILE_STREAM& stream, BitmapFont& font) {

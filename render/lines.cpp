@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -21,6 +22,10 @@ bool dashShows(int step) {
 // A run of `count` pixels from `first`, `stride` words apart; dashes count
 // from the run's first pixel.
 void drawRun(uint16_t* first, int count, intptr_t stride, bool solid, uint16_t colour) {
+  if (solid && stride == 1) {
+    std::fill_n(first, count, colour);
+    return;
+  }
   if (solid) {
     for (int i = 0; i < count; ++i, first += stride) *first = colour;
     return;

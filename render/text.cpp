@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/coverage_blend.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/status.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr int kSpace = 32;
-constexpr int kFullCoverage = 15;
 
 const Glyph& glyphOf(const BitmapFont& font, char character) {
   return font.glyphs[static_cast<unsigned char>(character)];
@@ -24,20 +24,17 @@ int32_t gapBefore(const BitmapFont& font, const char* text, int position) {
   return static_cast<int32_t>(std::clamp<int64_t>(gap, 0, INT32_MAX));
 }
 
-int32_t channel(uint16_t colour, int shift) {
-  return ((colour >> shift) & 0x1F) << 3;
-}
-
-// Blends glyphs of one colour into the frame by their coverage.
+// Draws glyphs of one colour into the frame by their coverage.
 class GlyphPainter {
  public:
-  explicit GlyphPainter(uint16_t colour)
-      : colour_(colour),
-        red_(channel(colour, 10)),
-        green_(channel(colour, 5)),
-        blue_(channel(colour, 0)) {}
+  explicit GlyphPainter(uint16_t colour) : blend_(CoverageBlend::of(colour)) {
+    background_ = 0;
+    for (int level = 0; level < CoverageBlend::kLevels; ++level) {
+      overBackground_[level] = blend_.blend(background_, level);
+    }
+  }
 
-  void paint(const BitmapFont& font, const Glyph& glyph, int64_t px, int y) const {
+  void paint(const BitmapFont& font, const Glyph& glyph, int64_t px, int y) {
     const int height = font.height;
     int16_t x0 = saturate16(static_cast<int>(std::clamp<int64_t>(px, INT16_MIN, INT16_MAX)));
     int16_t x1 = saturate16(
@@ -51,32 +48,47 @@ class GlyphPainter {
     const int firstColumn = px < 0 ? static_cast<int>(std::min<int64_t>(-px, glyph.width)) : 0;
     const int endColumn = static_cast<int>(std::min<int64_t>(glyph.width, frameRight - px));
     if (firstColumn >= endColumn) return;
-    for (int r = std::max(0, -y); r < height && y + r <= lastRow; ++r) {
+    const int rowEnd = std::min(glyph.inkEnd, lastRow - y + 1);
+    for (int r = std::max(glyph.inkTop, -y); r < rowEnd; ++r) {
       const uint8_t* source = glyph.pixels + static_cast<size_t>(r) * glyph.bytesPerRow;
-      uint16_t* target = framePixel(static_cast<int>(px + firstColumn), y + r);
-      for (int k = firstColumn; k < endColumn; ++k, ++target) {
-        const uint8_t pair = source[k / 2];
-        blend(*target, k % 2 == 0 ? pair >> 4 : pair & 0x0F);
-      }
+      uint16_t* target = framePixel(static_cast<int>(px + firstColumn), y + r) - firstColumn;
+      paintRow(source, target, firstColumn, endColumn);
     }
   }
 
  private:
-  void blend(uint16_t& pixel, int coverage) const {
-    if (coverage == 0) return;
-    if (coverage == kFullCoverage) {
-      pixel = colour_;  // the top bit as given
-      return;
+  // Columns first to end - 1 of one glyph row; two pixels a byte, the left
+  // one in the high nibble.
+  void paintRow(const uint8_t* source, uint16_t* target, int first, int end) {
+    int k = first;
+    if (k % 2 == 1) {
+      target[k] = blend(target[k], source[k / 2] & 0x0F);
+      ++k;
     }
-    const int rest = kFullCoverage - coverage;
-    const int red = (coverage * red_ + rest * channel(pixel, 10)) / kFullCoverage;
-    const int green = (coverage * green_ + rest * channel(pixel, 5)) / kFullCoverage;
-    const int blue = (coverage * blue_ + rest * channel(pixel, 0)) / kFullCoverage;
-    pixel = static_cast<uint16_t>((red >> 3) << 10 | (green >> 3) << 5 | blue >> 3);
+    for (; k + 1 < end; k += 2) {
+      const uint8_t pair = source[k / 2];
+      if (pair == 0) continue;  // most of a glyph's cell is empty
+      target[k] = blend(target[k], pair >> 4);
+      target[k + 1] = blend(target[k + 1], pair & 0x0F);
+    }
+    if (k < end) target[k] = blend(target[k], source[k / 2] >> 4);
   }
 
-  uint16_t colour_;
-  int32_t red_, green_, blue_;
+  // Text mostly lies on a plain background: the blends over the last
+  // background pixel are kept for every coverage.
+  uint16_t blend(uint16_t pixel, int coverage) {
+    if (pixel != background_) {
+      background_ = pixel;
+      for (int level = 0; level < CoverageBlend::kLevels; ++level) {
+        overBackground_[level] = blend_.blend(pixel, level);
+      }
+    }
+    return overBackground_[coverage];
+  }
+
+  const CoverageBlend& blend_;
+  uint16_t background_;
+  uint16_t overBackground_[CoverageBlend::kLevels];
 };
 
 }  // namespace
@@ -112,7 +124,7 @@ int drawText(int16_t x, int16_t y, int font, uint16_t colour, const char* text) 
   if (text == nullptr) return kStatusNoText;
   const BitmapFont* loaded = loadedFont(font);
   if (loaded == nullptr) return kStatusFontNotLoaded;
-  const GlyphPainter painter(colour);
+  GlyphPainter painter(colour);
   int64_t pen = x;
   for (int i = 0; text[i] != 0; ++i) {
     const auto code = static_cast<unsigned char>(text[i]);

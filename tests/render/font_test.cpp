@@ -151,9 +151,11 @@ TEST_F(FontTest, CoverageBlendsChannelByChannel) {
   EXPECT_EQ(screen.at(2, 1), 0x4210);
   EXPECT_EQ(screen.at(3, 1), 0x7FFF);
 
-  screen.fill(0x001F);
+  // The top bit of the pixel stays where the glyph leaves it and is cleared
+  // where it blends.
+  screen.fill(0x801F);
   drawText(1, 1, kFontBody, 0xFFE0, "A");
-  EXPECT_EQ(screen.at(1, 1), 0x001F);
+  EXPECT_EQ(screen.at(1, 1), 0x801F);
   // (8 x 248 + 7 x 0) / 15 = 132 for red and green, (7 x 248) / 15 = 115 for blue.
   EXPECT_EQ(screen.at(2, 1), (16 << 10) | (16 << 5) | 14);
   EXPECT_EQ(screen.at(3, 1), 0xFFE0);
