@@ -179,17 +179,6 @@ TEST_F(WizardTest, NotFoundPageEndsOnEnter) {
   EXPECT_TRUE(headless::openedDocuments().empty());
 }
 
-TEST_F(WizardTest, MissingArchiveShowsTheSourceErrorAfterOneStep) {
-  fs::remove(update("update.dat"));
-  chooseLanguage(0);
-  click(4);
-  ASSERT_EQ(wizard->page, PAGE_INSTALLING);
-  EXPECT_TRUE(wizard->Step());
-  EXPECT_EQ(wizard->page, PAGE_SOURCE_ERROR);
-  EXPECT_EQ(readFile(game("tx3.exe")), "old program");
-  EXPECT_FALSE(key(kReturn, '\r'));
-}
-
 // After a write failure the user types another folder; the installation goes
 // on there with the entry that failed.
 TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
