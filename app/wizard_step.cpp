@@ -1,7 +1,123 @@
+#include <cstdio>
+#include <cstring>
+
+#include "app/install_sequence.h"
+#include "app/installation.h"
+#include "app/language_tables.h"
+#include "app/quick_start.h"
+#include "app/show_page.h"
 #include "app/tx3inst.h"
+#include "app/wizard_control.h"
+#include "app/wizard_page.h"
+#include "platform/keyboard.h"
+#include "platform/shell.h"
+#include "render/font.h"
 #include "render/frame_buffer.h"
+#include "render/text.h"
+
+namespace {
+
+constexpr int kEnterSlot = 4;
+constexpr int kLongestFolder = kTextRoom - 1;
+
+// Enter presses the button of slot 4: the right-hand button of the panel, or
+// "Yes" on the quick-start question. The language and installing pages have
+// none, and Enter leaves the incompatibility notice alone.
+bool enterPressesButton(int16_t page) {
+  switch (page) {
+    case PAGE_NOT_FOUND:
+    case PAGE_VERSIONS:
+    case PAGE_COMPLETED:
+    case PAGE_SOURCE_ERROR:
+    case PAGE_INSTALLATION_CORRUPT:
+    case PAGE_QUICKSTART:
+    case PAGE_LOCATION:
+    case PAGE_WRITE_ERROR:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void editFolder(TX3INST& wizard, int key, uint8_t character) {
+  char* folder = wizard.installDir;
+  const size_t length = std::strlen(folder);
+  if (key == KEY_BACKSPACE) {
+    if (length > 0) folder[length - 1] = '\0';
+  } else if (static_cast<int8_t>(character) >= 32 && length < kLongestFolder) {
+    folder[length] = static_cast<char>(character);
+    folder[length + 1] = '\0';
+    // The box shows the folder without scrolling: what does not fit is refused.
+    if (textWidth(kFontControls, folder) > wizard.boxW) folder[length] = '\0';
+  }
+  wizard.Redraw();
+}
+
+void readKeyboard(TX3INST& wizard) {
+  uint8_t character = 0;
+  uint16_t keyCode = 0;
+  if (wizard.keyboard == nullptr || !wizard.keyboard->ReadKey(character, keyCode)) return;
+  const int key = KEYBOARD::MapKey(keyCode);
+  if (key == KEY_ESCAPE) wizard.quit = true;
+  if (key == KEY_RETURN && enterPressesButton(wizard.page)) {
+    if (WizardControl* button = wizard.controls[kEnterSlot]) button->clickPending = true;
+    return;
+  }
+  if (wizard.page == PAGE_LOCATION) editFolder(wizard, key, character);
+}
+
+void openInstalledReadme(const TX3INST& wizard) {
+  char path[500];
+  std::snprintf(path, sizeof path, "%s\\readme.txt", wizard.installDir);
+  platform::openDocument(path);
+}
+
+void chooseLanguage(TX3INST& wizard, int32_t language) {
+  wizard.language = language;
+  wizard.SetTitle(languageText(kWizardTitle, language));
+  lookUpInstallation(wizard);
+  wizard.Redraw();
+}
+
+// The control may be released by a change of page, so everything needed of
+// it is read before acting.
+void actOnClick(TX3INST& wizard, const WizardControl& control) {
+  const int32_t target = control.target;
+  switch (control.kind) {
+    case KIND_LANGUAGE:
+      chooseLanguage(wizard, target);
+      break;
+    case KIND_GOTO:
+      showPage(wizard, static_cast<int16_t>(target));
+      break;
+    case KIND_EXIT:
+      // Only the finished update has a readme to show.
+      if (wizard.page == PAGE_COMPLETED) openInstalledReadme(wizard);
+      wizard.quit = true;
+      break;
+    case KIND_DELETE_QUICKSTART:
+      clearQuickStart(wizard.installDir, true);
+      showPage(wizard, PAGE_COMPLETED);
+      break;
+    case KIND_KEEP_QUICKSTART:
+      showPage(wizard, PAGE_COMPLETED);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
 
 bool TX3INST::Step() {
   if (!isFrameReady()) return false;
+  readKeyboard(*this);
+  if (page == PAGE_INSTALLING) performInstallationStep(*this);
+  // A page built by a click starts with fresh controls, which report nothing
+  // in the turn that built them.
+  for (int slot = 0; slot < kControlSlots; ++slot) {
+    WizardControl* control = controls[slot];
+    if (hitTestControl(control, mouse)) actOnClick(*this, *control);
+  }
   return !quit;
 }

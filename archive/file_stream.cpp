@@ -8,9 +8,20 @@
 #include "archive/drive_path.h"
 #include "platform/files.h"
 
-namespace {
+struct FileStreamRecord {
+  enum class Direction : uint8_t { None, Reading, Writing };
 
-enum class Direction : uint8_t { None, Reading, Writing };
+  std::FILE* stream;
+  int32_t mode;
+  uint8_t runValue;
+  uint8_t runCount;
+  int32_t byteOrder;
+  // The last transfer in AppendBinary: the standard stream needs a positioning
+  // call between a write and a read that follows it, and the other way round.
+  Direction direction;
+};
+
+namespace {
 
 constexpr const char* kStreamModes[] = {"r", "w", "rb", "wb", "a+b"};
 constexpr uint8_t kCountMark = 0xC0;
@@ -26,18 +37,15 @@ void swapEach(uint16_t* values, int32_t count) {
     values[i] = static_cast<uint16_t>((values[i] << 8) | (values[i] >> 8));
 }
 
-}  // namespace
+bool readsBinary(const FileStreamRecord* record) {
+  return record != nullptr && (record->mode == ReadBinary || record->mode == AppendBinary);
+}
 
-struct FileStreamRecord {
-  std::FILE* stream;
-  int32_t mode;
-  uint8_t runValue;
-  uint8_t runCount;
-  int32_t byteOrder;
-  // The last transfer in AppendBinary: the standard stream needs a positioning
-  // call between a write and a read that follows it, and the other way round.
-  Direction direction;
-};
+bool writesBinary(const FileStreamRecord* record) {
+  return record != nullptr && (record->mode == WriteBinary || record->mode == AppendBinary);
+}
+
+}  // namespace
 
 FILE_STREAM::FILE_STREAM() : record_(new (std::nothrow) FileStreamRecord{}) {}
 
@@ -59,12 +67,10 @@ bool FILE_STREAM::openStream(const DRIVE_PATH& directory, const char* fileName, 
 
 bool FILE_STREAM::open(const DRIVE_PATH& directory, const char* fileName, int32_t byteOrder,
                        int32_t mode) {
+  // Refused before opening, so that a missing file is not created for nothing.
+  if (byteOrder != 0 && mode == AppendBinary) return false;
   if (!openStream(directory, fileName, mode)) return false;
   record_->byteOrder = byteOrder;
-  if (byteOrder != 0 && mode == AppendBinary) {
-    close();
-    return false;
-  }
   return true;
 }
 
@@ -101,7 +107,7 @@ bool FILE_STREAM::close() {
 
 int32_t FILE_STREAM::seek(int32_t position) {
   if (record_ == nullptr || record_->stream == nullptr) return -1;
-  record_->direction = Direction::None;
+  record_->direction = FileStreamRecord::Direction::None;
   return std::fseek(record_->stream, position, SEEK_SET) == 0 ? 0 : -1;
 }
 
@@ -118,24 +124,13 @@ bool FILE_STREAM::atEnd() const {
 
 bool FILE_STREAM::prepare(bool allowed, bool writing) {
   if (record_ == nullptr || record_->stream == nullptr || !allowed) return false;
+  using Direction = FileStreamRecord::Direction;
   const Direction wanted = writing ? Direction::Writing : Direction::Reading;
   if (record_->direction != Direction::None && record_->direction != wanted)
     std::fseek(record_->stream, 0, SEEK_CUR);
   record_->direction = wanted;
   return true;
 }
-
-namespace {
-
-bool readsBinary(const FileStreamRecord* record) {
-  return record != nullptr && (record->mode == ReadBinary || record->mode == AppendBinary);
-}
-
-bool writesBinary(const FileStreamRecord* record) {
-  return record != nullptr && (record->mode == WriteBinary || record->mode == AppendBinary);
-}
-
-}  // namespace
 
 bool FILE_STREAM::readValue(void* value, int size) {
   if (!prepare(readsBinary(record_), false)) return false;

@@ -82,7 +82,13 @@ class FILE_STREAM {
 
   // Text operations: formatted write (WriteText), formatted read and the next
   // character (ReadText). -1 on failure or at the end.
+#if defined(__GNUC__)
+  __attribute__((format(printf, 2, 3)))
+#endif
   int printFormatted(const char* format, ...);
+#if defined(__GNUC__)
+  __attribute__((format(scanf, 2, 3)))
+#endif
   int scanFormatted(const char* format, ...);
   int readCharacter();
 

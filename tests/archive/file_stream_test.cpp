@@ -50,6 +50,8 @@ TEST_F(FileStreamTest, AppendingInAnotherByteOrderIsRefused) {
   EXPECT_FALSE(stream_.openWithOrderMark(here_, "f.bin", AppendBinary));
   EXPECT_FALSE(stream_.open(here_, "f.bin", kBigEndianOrder, AppendBinary));
   EXPECT_EQ(stream_.tell(), -1);  // left closed
+  EXPECT_FALSE(stream_.open(here_, "new.bin", kBigEndianOrder, AppendBinary));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "new.bin"));
   EXPECT_TRUE(stream_.open(here_, "f.bin", 0, AppendBinary));
   EXPECT_EQ(written(), bytes({5, 0, 0, 0, 0x12, 0x34}));
 }

@@ -1,0 +1,118 @@
+// Installing a 200 MiB update of 35 entries through the wizard's steps, in
+// the headless build, against cp of the same 35 files in the same run.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/installation.h"
+#include "app/tx3inst.h"
+#include "app/wizard_page.h"
+#include "archive/archive_table.h"
+#include "archive/packer.h"
+#include "platform/headless/registry.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kMiB = 1024 * 1024;
+constexpr size_t kTotal = 200 * kMiB;
+
+void writeBody(const fs::path& file, size_t size, unsigned seed) {
+  std::string bytes(size, '\0');
+  uint32_t state = seed * 2654435761u + 1;
+  for (char& byte : bytes) {
+    state = state * 1664525u + 1013904223u;
+    byte = static_cast<char>(state >> 24);
+  }
+  std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
+}
+
+// The update folder (the current folder during the run): update.dat, the
+// English readme, the fonts and the loose files kept aside for cp.
+struct BenchUpdate {
+  fs::path root = fs::temp_directory_path() / "tx3-install-bench";
+  fs::path update = root / "update";
+  fs::path game = root / "game";
+  fs::path copies = root / "cp";
+  std::vector<std::string> loose;
+
+  BenchUpdate() {
+    fs::remove_all(root);
+    for (const fs::path& folder : {update / "loose", game / "data", game / "pictures", copies})
+      fs::create_directories(folder);
+    fs::current_path(update / "loose");
+    // Sizes from small to large, 35 of them summing to 200 MiB.
+    size_t written = 0;
+    int done = 0;
+    for (int i = 0; i < kArchiveEntryCount; ++i) {
+      if (isReadmeEntry(i)) continue;
+      ++done;
+      const size_t size = done < 35 ? (kTotal / 630) * static_cast<size_t>(done) : kTotal - written;
+      writeBody(ArchiveEntryTable[i].fileName, size, static_cast<unsigned>(i));
+      loose.push_back((update / "loose" / ArchiveEntryTable[i].fileName).string());
+      written += size;
+    }
+    packUpdateArchive();
+    fs::rename("update.dat", update / "update.dat");
+    fs::current_path(update);
+    for (const auto& font : fs::directory_iterator(fs::path(TX3_SOURCE_DIR) / "data" / "fonts"))
+      fs::copy_file(font.path(), update / font.path().filename(),
+                    fs::copy_options::overwrite_existing);
+    std::ofstream("../game/tx3.exe") << "old";
+    headless::setRegistryValue("Software\\Quorvane Studios Ltd\\Tarvex League 3", "Version",
+                               std::string("Release", 8));
+    headless::setRegistryValue("Software\\Quorvane Studios Ltd\\Tarvex League 3", "Location",
+                               game.string() + '\0');
+  }
+  ~BenchUpdate() {
+    fs::current_path(fs::temp_directory_path());
+    fs::remove_all(root);
+  }
+};
+
+double seconds(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void InstallAgainstCp(benchmark::State& state) {
+  BenchUpdate update;
+  TX3INST wizard;
+  lookUpInstallation(wizard);
+  std::string cp = "cp";
+  for (const std::string& file : update.loose) cp += " '" + file + "'";
+  cp += " '" + update.copies.string() + "'";
+  double installTime = 0;
+  double cpTime = 0;
+  for (auto _ : state) {
+    std::ofstream("readme_eng.txt") << "readme";  // the last run moved it away
+    auto start = std::chrono::steady_clock::now();
+    if (std::system(cp.c_str()) != 0) state.SkipWithError("cp failed");
+    cpTime += seconds(start);
+
+    start = std::chrono::steady_clock::now();
+    wizard.page = PAGE_INSTALLING;
+    wizard.installStep = 0;
+    wizard.Redraw();
+    while (wizard.page == PAGE_INSTALLING && wizard.Step()) {
+    }
+    const double elapsed = seconds(start);
+    if (wizard.page != PAGE_COMPLETED) state.SkipWithError("installation did not complete");
+    installTime += elapsed;
+    state.SetIterationTime(elapsed);
+  }
+  state.counters["cp_ms"] = 1000 * cpTime / static_cast<double>(state.iterations());
+  state.counters["ratio_to_cp"] = installTime / cpTime;
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kTotal));
+}
+BENCHMARK(InstallAgainstCp)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
