@@ -51,27 +51,28 @@ class GlyphPainter {
     const int rowEnd = std::min(glyph.inkEnd, lastRow - y + 1);
     for (int r = std::max(glyph.inkTop, -y); r < rowEnd; ++r) {
       const uint8_t* source = glyph.pixels + static_cast<size_t>(r) * glyph.bytesPerRow;
-      uint16_t* target = framePixel(static_cast<int>(px + firstColumn), y + r) - firstColumn;
-      paintRow(source, target, firstColumn, endColumn);
+      paintRow(source, framePixel(static_cast<int>(px + firstColumn), y + r), firstColumn,
+               endColumn);
     }
   }
 
  private:
-  // Columns first to end - 1 of one glyph row; two pixels a byte, the left
-  // one in the high nibble.
-  void paintRow(const uint8_t* source, uint16_t* target, int first, int end) {
+  // Columns first to end - 1 of one glyph row, `pixel` being the frame pixel
+  // of column first; two pixels a byte, the left one in the high nibble.
+  void paintRow(const uint8_t* source, uint16_t* pixel, int first, int end) {
+    auto target = [&](int k) -> uint16_t& { return pixel[k - first]; };
     int k = first;
     if (k % 2 == 1) {
-      target[k] = blend(target[k], source[k / 2] & 0x0F);
+      target(k) = blend(target(k), source[k / 2] & 0x0F);
       ++k;
     }
     for (; k + 1 < end; k += 2) {
       const uint8_t pair = source[k / 2];
       if (pair == 0) continue;  // most of a glyph's cell is empty
-      target[k] = blend(target[k], pair >> 4);
-      target[k + 1] = blend(target[k + 1], pair & 0x0F);
+      target(k) = blend(target(k), pair >> 4);
+      target(k + 1) = blend(target(k + 1), pair & 0x0F);
     }
-    if (k < end) target[k] = blend(target[k], source[k / 2] >> 4);
+    if (k < end) target(k) = blend(target(k), source[k / 2] >> 4);
   }
 
   // Text mostly lies on a plain background: the blends over the last
