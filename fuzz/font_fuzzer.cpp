@@ -1,0 +1,48 @@
+// Loads the input as a font file and, when it loads, measures and draws every
+// character code with it, at the frame's corners and beyond its edges. A
+// font that loads must be drawable without any read or write out of bounds.
+#include <cstdlib>
+
+#include "archive/drive_path.h"
+#include "render/font.h"
+#include "render/status.h"
+#include "render/text.h"
+#include "scratch_folder.h"
+#include "test_screen.h"
+
+namespace {
+
+struct Position {
+  int16_t x, y;
+};
+
+constexpr Position kPositions[] = {{0, 0}, {-7, -5}, {540, 340}, {-30000, 100}, {100, 349}};
+
+char everyCode[256];
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static TestScreen* screen = [] {
+    enterScratchFolder();
+    for (int code = 1; code < 256; ++code) everyCode[code - 1] = static_cast<char>(code);
+    return new TestScreen(550, 350);
+  }();
+  (void)screen;
+  writeInput(fontFileName(kFontBody), data, size);
+  if (createFontTable() != kStatusOk) std::abort();
+  DRIVE_PATH folder;
+  const int status = loadFont(folder, kFontBody);
+  if (status == kStatusOk) {
+    for (const Position& at : kPositions) {
+      drawText(at.x, at.y, kFontBody, 0x7FFF, everyCode);
+      drawText(at.x, at.y, kFontBody, 0xFFE0, everyCode + 200);
+    }
+    textWidth(kFontBody, everyCode);
+    for (int p = 1; p < 256; ++p) glyphGap(kFontBody, everyCode, p);
+  } else if (loadedFont(kFontBody) != nullptr) {
+    std::abort();  // a font that failed must leave no record behind
+  }
+  releaseFontTable();
+  return 0;
+}
