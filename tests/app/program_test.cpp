@@ -9,6 +9,7 @@
 #include "platform/headless/headless.h"
 #include "platform/qvio.h"
 #include "support/temp_folder.h"
+#include "support/exit_code.h"
 
 namespace {
 
@@ -16,15 +17,6 @@ struct Screen : QVIO {
   bool Redraw() override { return true; }
   bool Step() override { return false; }
 };
-
-// Exit code -1 reads as 255 where the system keeps only the low byte.
-testing::ExitedWithCode exitedWithMinusOne() {
-#ifdef _WIN32
-  return testing::ExitedWithCode(-1);
-#else
-  return testing::ExitedWithCode(255);
-#endif
-}
 
 TEST(ScreenTest, ASecondScreenEndsTheProcessWithItsMessage) {
   Screen first;

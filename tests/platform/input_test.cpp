@@ -4,17 +4,9 @@
 #include "platform/keyboard.h"
 #include "platform/mouse.h"
 #include "test_screen.h"
+#include "support/exit_code.h"
 
 namespace {
-
-// Exit code -1 reads as 255 where the system keeps only the low byte.
-testing::ExitedWithCode exitedWithMinusOne() {
-#ifdef _WIN32
-  return testing::ExitedWithCode(-1);
-#else
-  return testing::ExitedWithCode(255);
-#endif
-}
 
 class InputTest : public testing::Test {
  protected:
