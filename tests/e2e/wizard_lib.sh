@@ -105,19 +105,28 @@ wait_scene() {
 }
 
 # catch_scene FILE [--ignore ...]: for a page shown only briefly (while the
-# update is copied): the installer is paused while each picture is taken.
+# update is copied). Stop the installer (kill -STOP) right after the click
+# that leads there: it then runs in short slices, and the screen is compared
+# while it is stopped, so no page can slip by between two pictures. (A click
+# made while it is stopped would arrive as press and release in one turn.)
 catch_scene() {
-  local file=$1 tries=0 same
+  local file=$1 slices=0 same
   shift
-  while [ $tries -lt 50 ]; do
+  while [ $slices -lt 200 ]; do
+    kill -CONT "$E2E_PID"
+    sleep 0.02
     kill -STOP "$E2E_PID"
+    sleep 0.05  # what the installer drew reaches the display
     python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$file" "$@" \
       >"$E2E_WORK/compare.log"
     same=$?
-    kill -CONT "$E2E_PID"
-    [ $same = 0 ] && return 0
-    tries=$((tries + 1))
+    if [ $same = 0 ]; then
+      kill -CONT "$E2E_PID"
+      return 0
+    fi
+    slices=$((slices + 1))
   done
+  kill -CONT "$E2E_PID"
   echo "$(basename "$file"): $(cat "$E2E_WORK/compare.log")" >&2
   return 1
 }

@@ -37,6 +37,7 @@ scene 3 0 "$INSTALLED" "$GAME_DIR"
 bar=($((BOX_X + 10)) $((BOX_Y + 10)) $((BOX_X + BOX_W - 10)) $((BOX_Y + 30)))
 scene 2 0 "$INSTALLED" "$GAME_DIR"
 click 4  # Next
+kill -STOP "$E2E_PID"
 check "installing page" catch_scene "$E2E_WORK/page_3.rgb" --ignore "${bar[@]}"
 check "quick-start question" wait_page 7 0 "$INSTALLED" "$GAME_DIR"
 click 4  # Yes
