@@ -48,24 +48,18 @@ TEST_F(PlatformFilesTest, ReadOnlyFilesCanBeMadeWritableAndRemoved) {
   EXPECT_FALSE(platform::removeFile("tx3.icd"));
 }
 
-TEST_F(PlatformFilesTest, MovingNeverReplacesAnExistingFile) {
-  fs::create_directory(folder_ / "game");
+TEST_F(PlatformFilesTest, FoldersAreCreatedOneLevelAtATimeAndMovesNeverReplace) {
+  EXPECT_FALSE(platform::createFolder("game\\sub"));
+  EXPECT_TRUE(platform::createFolder("game") && platform::folderExists("game"));
   writeFile(folder_ / "readme_eng.txt", "new");
   EXPECT_TRUE(platform::moveFile("readme_eng.txt", "game\\readme.txt"));
   EXPECT_EQ(readFile(folder_ / "game" / "readme.txt"), "new");
   EXPECT_FALSE(fs::exists(folder_ / "readme_eng.txt"));
+  EXPECT_FALSE(platform::folderExists("game\\readme.txt"));
 
   writeFile(folder_ / "other.txt", "other");
   EXPECT_FALSE(platform::moveFile("other.txt", "game\\readme.txt"));
   EXPECT_EQ(readFile(folder_ / "game" / "readme.txt"), "new");
-}
-
-TEST_F(PlatformFilesTest, FoldersAreCreatedOneLevelAtATime) {
-  EXPECT_FALSE(platform::createFolder("a\\b"));
-  EXPECT_TRUE(platform::createFolder("a") && platform::createFolder("a\\b"));
-  EXPECT_TRUE(platform::folderExists("a\\b"));
-  writeFile(folder_ / "a" / "file", "x");
-  EXPECT_FALSE(platform::folderExists("a\\file"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/headless/cursor.h"
 #include "platform/keyboard.h"
 #include "platform/mouse.h"
@@ -15,19 +17,18 @@ class InputTest : public testing::Test {
 
 TEST_F(InputTest, ReadingAKeyHandsOutBothValuesOnce) {
   KEYBOARD keyboard;
-  uint8_t character = 9;
-  uint16_t keyCode = 9;
-  EXPECT_FALSE(keyboard.ReadKey(character, keyCode));
-  EXPECT_EQ(character + keyCode, 0);
+  const auto read = [&keyboard] {
+    uint8_t character = 9;
+    uint16_t keyCode = 9;
+    const bool got = keyboard.ReadKey(character, keyCode);
+    return std::tuple<bool, int, int>{got, character, keyCode};
+  };
+  EXPECT_EQ(read(), std::make_tuple(false, 0, 0));
   input.keyCode = 112;  // F1 types no character
-  EXPECT_TRUE(keyboard.ReadKey(character, keyCode));
-  EXPECT_EQ(keyCode, 112);
-  EXPECT_EQ(character, 0);
-  EXPECT_FALSE(keyboard.ReadKey(character, keyCode));
+  EXPECT_EQ(read(), std::make_tuple(true, 0, 112));
+  EXPECT_EQ(read(), std::make_tuple(false, 0, 0));
   input.character = 'x';
-  EXPECT_TRUE(keyboard.ReadKey(character, keyCode));
-  EXPECT_EQ(character, 'x');
-  EXPECT_EQ(keyCode, 0);
+  EXPECT_EQ(read(), std::make_tuple(true, int{'x'}, 0));
 }
 
 TEST_F(InputTest, KeysMapToLogicalKeysByTheirLowSixteenBits) {
