@@ -95,12 +95,12 @@ def main(arguments):
         sys.exit(__doc__)
     cursor = arguments[0].endswith(".cur")
     images = []
-    for spec in arguments[1:]:
-        parts = spec.split(":")
+    for argument in arguments[1:]:
+        parts = argument.split(":")
         pixels = read_art(parts[0])
         bits = int(parts[1])
         if bits not in (1, 4):
-            sys.exit(f"{spec}: only 1 or 4 bits per pixel")
+            sys.exit(f"{argument}: only 1 or 4 bits per pixel")
         if len(parts) > 2:
             pixels = shrink(pixels, int(parts[2]))
         if bits == 1:

@@ -14,26 +14,15 @@ namespace {
 
 class DrivePathTest : public testing::Test {
  protected:
-  // A drive path ("X:\...") to a folder inside the test's folder.
-  std::string drivePathHere() {
-#ifdef _WIN32
-    return folder_.path().string();
-#else
-    fs::create_directory(folder_ / "C:");  // "C:\x" is the relative C:/x here
-    return "C:";
-#endif
-  }
-
   TempFolder folder_;
   CurrentFolder inFolder_{folder_.path()};
   DRIVE_PATH here_;
+  const std::string base_ = here_.path();
 };
 
 TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
-  const std::string base = here_.path();
-  EXPECT_EQ(std::string(here_.fullPath("font.fnt")), base + "\\font.fnt");
-
-  const std::string fits(DRIVE_PATH::kPathRoom - 1 - base.size() - 1, 'n');
+  EXPECT_EQ(std::string(here_.fullPath("font.fnt")), base_ + "\\font.fnt");
+  const std::string fits(DRIVE_PATH::kPathRoom - 1 - base_.size() - 1, 'n');
   char buffer[DRIVE_PATH::kPathRoom];
   EXPECT_TRUE(here_.fullPathOf(fits.c_str(), buffer));
   EXPECT_EQ(std::string(buffer).size(), 499u);
@@ -42,66 +31,49 @@ TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
 }
 
 TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExist) {
-  const std::string base = here_.path();
   fs::create_directories(folder_ / "a" / "b");
   EXPECT_FALSE(here_.enter("missing"));
-  EXPECT_EQ(here_.path(), base);
-  EXPECT_TRUE(here_.enter("a"));
-  EXPECT_TRUE(here_.enter("b"));
-  EXPECT_EQ(here_.path(), base + "\\a\\b");
-  EXPECT_TRUE(here_.goToParent());
-  EXPECT_EQ(here_.path(), base + "\\a");
-
+  EXPECT_FALSE(here_.useDataDirectory(false));  // no "data" folder: stays
+  EXPECT_EQ(here_.path(), base_);
+  EXPECT_TRUE(here_.enter("a") && here_.enter("b") && here_.goToParent());
+  EXPECT_EQ(here_.path(), base_ + "\\a");
   EXPECT_TRUE(here_.makeSubdirectory("new", false));
   EXPECT_TRUE(fs::is_directory(folder_ / "a" / "new"));
-  EXPECT_EQ(here_.path(), base + "\\a");
+  EXPECT_EQ(here_.path(), base_ + "\\a");
   EXPECT_TRUE(here_.makeSubdirectory("new", true));  // already there
-  EXPECT_EQ(here_.path(), base + "\\a\\new");
-
-  DRIVE_PATH copy(here_);
-  EXPECT_TRUE(here_.setToCurrentDirectory());
-  EXPECT_EQ(copy.path(), base + "\\a\\new");
-}
-
-TEST_F(DrivePathTest, DataDirectoryFallsBackToTheCurrentFolder) {
-  const std::string base = here_.path();
-  EXPECT_FALSE(here_.useDataDirectory(false));
-  EXPECT_EQ(here_.path(), base);
-  EXPECT_FALSE(here_.useSecondDataDirectory(true));
-  EXPECT_EQ(here_.path(), base);
-  fs::create_directory(folder_ / "data");
+  EXPECT_EQ(here_.path(), base_ + "\\a\\new");
+  fs::create_directory(folder_ / "data");  // found in the current folder
   EXPECT_TRUE(here_.useDataDirectory(false));
-  EXPECT_EQ(here_.path(), base + "\\data");
+  EXPECT_EQ(here_.path(), base_ + "\\data");
 }
 
 TEST_F(DrivePathTest, DrivesComeFromThePlatformList) {
   headless::setLogicalDrives("A:\\\0C:\\\0D:\\\0"s);
   EXPECT_EQ(here_.driveCount(), 3);
   EXPECT_STREQ(here_.driveRoot(1), "C:\\");
-  EXPECT_EQ(here_.driveRoot(3), nullptr);
-  EXPECT_EQ(here_.driveRoot(-1), nullptr);
+  for (int outside : {-1, 3}) EXPECT_EQ(here_.driveRoot(outside), nullptr);
   EXPECT_TRUE(here_.setToDrive(2));
   EXPECT_STREQ(here_.path(), "D:\\");
   EXPECT_FALSE(here_.setToDrive(3));
-
   headless::setLogicalDrives(std::string(200, 'X'));  // does not fit the list buffer
-  EXPECT_EQ(here_.driveCount(), 0);
-  headless::setLogicalDrives("");
   EXPECT_EQ(here_.driveCount(), 0);
 }
 
 TEST_F(DrivePathTest, MakeDirectoryPathCreatesMissingParentsOfDrivePathsOnly) {
-  const std::string base = drivePathHere();
-  const std::string deep = base + "\\made\\deep\\er";
+#ifdef _WIN32
+  const std::string drive = folder_.path().string();
+#else
+  fs::create_directory(folder_ / "C:");  // "C:\x" is the relative C:/x here
+  const std::string drive = "C:";
+#endif
+  const std::string deep = drive + "\\made\\deep\\er";
   EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
-  EXPECT_TRUE(fs::is_directory(fs::path(base) / "made" / "deep" / "er"));
+  EXPECT_TRUE(fs::is_directory(fs::path(drive) / "made" / "deep" / "er"));
   EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
-
   EXPECT_FALSE(makeDirectoryPath("relative\\folder"));
   EXPECT_FALSE(makeDirectoryPath("C:folder"));
   EXPECT_FALSE(fs::exists(folder_ / "relative"));
-  const std::string tooLong = base + "\\" + std::string(200, 'x');
-  EXPECT_FALSE(makeDirectoryPath(tooLong.c_str()));
+  EXPECT_FALSE(makeDirectoryPath((drive + "\\" + std::string(200, 'x')).c_str()));
 }
 
 #ifdef _WIN32

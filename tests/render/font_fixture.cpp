@@ -1,7 +1,5 @@
 #include "font_fixture.h"
 
-#include <cstdlib>
-
 #include "archive/drive_path.h"
 
 fontfile::Font smallFont() {
@@ -15,12 +13,18 @@ fontfile::Glyph glyphOf(const std::vector<std::string>& rows) {
   std::vector<uint8_t> levels;
   for (const std::string& row : rows) {
     for (char digit : row) {
-      levels.push_back(
-          static_cast<uint8_t>(std::strtol(std::string(1, digit).c_str(), nullptr, 16)));
+      levels.push_back(static_cast<uint8_t>(digit <= '9' ? digit - '0' : digit - 'A' + 10));
     }
   }
   return fontfile::packGlyph(static_cast<int32_t>(rows.front().size()),
                              static_cast<int32_t>(rows.size()), levels);
+}
+
+DRIVE_PATH shippedFontFolder() {
+  DRIVE_PATH folder;
+  folder.setToCurrentDirectory();
+  folder.enter("fonts");
+  return folder;
 }
 
 FontFolder::FontFolder() {

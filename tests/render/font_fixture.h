@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/drive_path.h"
 #include "fontfile/font_file.h"
 #include "render/font.h"
 #include "support/temp_folder.h"
@@ -14,6 +15,9 @@ fontfile::Font smallFont();
 // A glyph of the given rows of coverage levels, one hex digit a pixel
 // ("0F8" is three pixels: 0, 15 and 8).
 fontfile::Glyph glyphOf(const std::vector<std::string>& rows);
+
+// The fonts the installer ships, copied beside the test program.
+DRIVE_PATH shippedFontFolder();
 
 // Writes font files into a folder of their own and loads them from there.
 class FontFolder {

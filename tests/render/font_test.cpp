@@ -1,45 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <functional>
 #include <string>
 
-#include "archive/drive_path.h"
 #include "font_fixture.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/status.h"
 #include "render/text.h"
-#include "support/temp_folder.h"
 #include "test_screen.h"
 
 namespace {
 
-// The fonts the installer ships, copied beside the test program.
-TEST(ShippedFonts, AllSevenLoadWithEveryPrintableCharacter) {
-  TestScreen screen;
-  ASSERT_EQ(createFontTable(), kStatusOk);
-  DRIVE_PATH folder;
-  ASSERT_TRUE(folder.setToCurrentDirectory());
-  ASSERT_TRUE(folder.enter("fonts"));
-  const int heights[kFontCount] = {14, 14, 17, 20, 22, 29, 34};
-  for (int font = 0; font < kFontCount; ++font) {
-    ASSERT_EQ(loadFont(folder, font), kStatusOk) << fontFileName(font);
-    EXPECT_EQ(fontHeight(font), heights[font]);
-    const BitmapFont& loaded = *loadedFont(font);
-    for (int code = 33; code < 256; ++code) {
-      // The code page leaves five codes without a character.
-      if (code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D) continue;
-      if (code == 0x7F || code == 0xA0) continue;  // delete and the no-break space have no ink
-      EXPECT_NE(loaded.glyphs[code].pixels, nullptr) << fontFileName(font) << " code " << code;
-    }
-    EXPECT_GT(textWidth(font, "Next >"), 0);
-  }
-  releaseFontTable();
-  EXPECT_EQ(fontTable, nullptr);
-}
+using Points = std::vector<std::pair<int, int>>;
 
 class FontTest : public testing::Test {
  protected:
+  // Loads smallFont() with the given glyph as 'A' into the body slot.
+  void loadWithA(const std::vector<std::string>& rows) {
+    fontfile::Font made = smallFont();
+    made['A'] = glyphOf(rows);
+    ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
+  }
+
   TestScreen screen{40, 20};
   FontFolder fonts;
 };
@@ -48,33 +31,24 @@ TEST_F(FontTest, FontFilesWhoseNumbersDoNotFitTogetherAreRefused) {
   fontfile::Font good = smallFont();
   good['A'] = glyphOf({"F", "F", "F", "F"});
   ASSERT_EQ(fonts.writeAndLoad(kFontNarrow10, good), kStatusOk);
-
-  auto refused = [&](fontfile::Font bad, const char* what) {
-    EXPECT_EQ(fonts.writeAndLoad(kFontBody, bad), kStatusReadFailed) << what;
-    EXPECT_EQ(loadedFont(kFontBody), nullptr) << what;
+  const std::function<void(fontfile::Font&)> spoilers[] = {
+      [](fontfile::Font& f) { f.height = -4; },
+      [](fontfile::Font& f) { f.height = 1 << 20; },
+      [](fontfile::Font& f) { f['A'].width = -1; },
+      [](fontfile::Font& f) { f['A'].width = 3; },  // two bytes a row would be needed
+      [](fontfile::Font& f) {                       // sizes whose product overflows
+        f['A'].width = 0x40000001;
+        f['A'].bytesPerRow = 0x20000001;
+      },
+      [](fontfile::Font& f) { f['A'].width = 0; },  // pixels without a width
   };
-  fontfile::Font bad = good;
-  bad.height = -4;
-  refused(bad, "negative height");
-  bad = good;
-  bad.height = 1 << 20;
-  refused(bad, "absurd height");
-  bad = good;
-  bad['A'].width = -1;
-  refused(bad, "negative width");
-  bad = good;
-  bad['A'].width = 3;  // two bytes a row would be needed
-  refused(bad, "row too short for the width");
-  bad = good;
-  bad['A'].width = 0x40000001;
-  bad['A'].bytesPerRow = 0x20000001;
-  refused(bad, "sizes whose product overflows");
-  bad = good;
-  bad['A'].width = 0;
-  refused(bad, "pixels without a width");
-
-  // Fonts loaded earlier are not disturbed.
-  EXPECT_NE(loadedFont(kFontNarrow10), nullptr);
+  for (size_t i = 0; i < std::size(spoilers); ++i) {
+    fontfile::Font bad = good;
+    spoilers[i](bad);
+    EXPECT_EQ(fonts.writeAndLoad(kFontBody, bad), kStatusReadFailed) << i;
+    EXPECT_EQ(loadedFont(kFontBody), nullptr) << i;
+  }
+  EXPECT_NE(loadedFont(kFontNarrow10), nullptr);  // loaded earlier, not disturbed
 }
 
 TEST_F(FontTest, ShortFilesFailAndLeaveTheSlotEmptyLongOnesAreAccepted) {
@@ -87,14 +61,10 @@ TEST_F(FontTest, ShortFilesFailAndLeaveTheSlotEmptyLongOnesAreAccepted) {
     EXPECT_EQ(loadedFont(kFontBody), nullptr);
   }
   fonts.write(kFontBody, bytes + "trailing bytes");
-  EXPECT_EQ(fonts.load(kFontBody), kStatusOk);
   EXPECT_EQ(fonts.load(kFontHeading), kStatusFileNotOpened);
   EXPECT_EQ(fonts.load(kFontCount), kStatusFileNotOpened);
-}
-
-TEST_F(FontTest, LoadingNeedsTheTable) {
   releaseFontTable();
-  fonts.write(kFontBody, fontfile::encode(smallFont()));
+  EXPECT_EQ(fontTable, nullptr);
   EXPECT_EQ(fonts.load(kFontBody), kStatusFontTableNotAllocated);
   ASSERT_EQ(createFontTable(), kStatusOk);
   EXPECT_EQ(fonts.load(kFontBody), kStatusOk);
@@ -109,19 +79,15 @@ TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
   made['C'].rightBearing = 10;
   ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
 
-  EXPECT_EQ(textWidth(kFontBody, ""), 0);
-  EXPECT_EQ(textWidth(kFontBody, "A"), 2);
-  EXPECT_EQ(glyphGap(kFontBody, "AB", 1), 3);
-  EXPECT_EQ(textWidth(kFontBody, "AB"), 2 + 3 + 3);
-  EXPECT_EQ(glyphGap(kFontBody, "AC", 1), 2);
-  EXPECT_EQ(glyphGap(kFontBody, "CA", 1), 0);
-  EXPECT_EQ(glyphGap(kFontBody, "AB", 2), 0);
-  // A control character takes no room, but the gap in front of it counts
-  // against it (bearing 0) and none follows it.
-  EXPECT_EQ(glyphGap(kFontBody, "A\tB", 1), 3);
-  EXPECT_EQ(textWidth(kFontBody, "A\tB"), 2 + 3 + 3);
-  EXPECT_EQ(textWidth(kFontBody, nullptr), 0);
-  EXPECT_EQ(glyphGap(kFontBody, nullptr, 1), 0);
+  const auto width = [](const char* text) { return textWidth(kFontBody, text); };
+  const auto gap = [](const char* text, int at) { return glyphGap(kFontBody, text, at); };
+  // "AB" is 2 + 3 + 3. A control character takes no room, but the gap in
+  // front of it counts against it (bearing 0) and none follows it.
+  EXPECT_EQ((std::vector<int>{width(""), width("A"), width("AB"), width("A\tB"), width(nullptr)}),
+            (std::vector<int>{0, 2, 8, 8, 0}));
+  EXPECT_EQ((std::vector<int>{gap("AB", 1), gap("AC", 1), gap("CA", 1), gap("AB", 2),
+                              gap("A\tB", 1), gap(nullptr, 1)}),
+            (std::vector<int>{3, 2, 0, 0, 3, 0}));
   EXPECT_EQ(textWidth(kFontHeading, "AB"), 0);
   EXPECT_EQ(fontHeight(kFontHeading), 0);
   EXPECT_EQ(fontHeight(kFontBody), 4);
@@ -142,10 +108,7 @@ TEST_F(FontTest, MeasuringAndDrawingNeedAnOpenFrame) {
 }
 
 TEST_F(FontTest, CoverageBlendsChannelByChannel) {
-  fontfile::Font made = smallFont();
-  made['A'] = glyphOf({"08F", "000", "000", "000"});
-  ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
-  screen.fill(0);
+  loadWithA({"08F", "000", "000", "000"});
   ASSERT_EQ(drawText(1, 1, kFontBody, 0x7FFF, "A"), kStatusOk);
   EXPECT_EQ(screen.at(1, 1), 0);
   EXPECT_EQ(screen.at(2, 1), 0x4210);
@@ -162,15 +125,9 @@ TEST_F(FontTest, CoverageBlendsChannelByChannel) {
 }
 
 TEST_F(FontTest, OddWidthsReadTheHighNibbleAndStartEachRowOnItsOwnBytes) {
-  fontfile::Font made = smallFont();
-  made['A'] = glyphOf({"00F", "F00", "0F0", "00F"});
-  ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
+  loadWithA({"00F", "F00", "0F0", "00F"});
   drawText(5, 5, kFontBody, 0x7FFF, "A");
-  EXPECT_EQ(screen.at(7, 5), 0x7FFF);
-  EXPECT_EQ(screen.at(5, 6), 0x7FFF);
-  EXPECT_EQ(screen.at(6, 7), 0x7FFF);
-  EXPECT_EQ(screen.at(7, 8), 0x7FFF);
-  EXPECT_EQ(screen.countNot(0), 4);
+  EXPECT_EQ(screen.lit(), (Points{{7, 5}, {5, 6}, {6, 7}, {7, 8}}));
 }
 
 TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
@@ -180,21 +137,16 @@ TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
   ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
   drawText(0, 0, kFontBody, 0x7FFF, "A\n A");
   // A at 0; the pen moves 1 + 3, over the space's 4 and its gap of 3.
-  EXPECT_EQ(screen.at(0, 0), 0x7FFF);
-  EXPECT_EQ(screen.at(11, 0), 0x7FFF);
-  EXPECT_EQ(screen.countNot(0), 2);
+  EXPECT_EQ(screen.lit(), (Points{{0, 0}, {11, 0}}));
 }
 
 TEST_F(FontTest, GlyphsAreCutBeforeTheLastColumnAndAfterTheLastRow) {
-  fontfile::Font made = smallFont();
-  made['A'] = glyphOf({"FFFFF", "FFFFF", "FFFFF", "FFFFF"});
-  ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
+  loadWithA({"FFFFF", "FFFFF", "FFFFF", "FFFFF"});
   drawText(36, 17, kFontBody, 0x7FFF, "A");
   // Columns 36-38 of rows 17-19; column 39 never receives text.
   EXPECT_EQ(screen.countNot(0), 3 * 3);
   EXPECT_EQ(screen.at(39, 18), 0);
-  EXPECT_EQ(frame.dirty.right, 39);
-  EXPECT_EQ(frame.dirty.bottom, 19);
+  EXPECT_EQ((std::pair<int, int>(frame.dirty.right, frame.dirty.bottom)), std::make_pair(39, 19));
 
   screen.fill(0);
   drawText(39, 0, kFontBody, 0x7FFF, "A");
@@ -203,17 +155,10 @@ TEST_F(FontTest, GlyphsAreCutBeforeTheLastColumnAndAfterTheLastRow) {
 }
 
 TEST_F(FontTest, TextAtNegativePositionsIsClippedInPlace) {
-  fontfile::Font made = smallFont();
-  made['A'] = glyphOf({"F000", "0F00", "00F0", "000F"});
-  ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
+  loadWithA({"F000", "0F00", "00F0", "000F"});
   drawText(-2, -2, kFontBody, 0x7FFF, "A");
-  EXPECT_EQ(screen.at(0, 0), 0x7FFF);
-  EXPECT_EQ(screen.at(1, 1), 0x7FFF);
-  EXPECT_EQ(screen.countNot(0), 2);
-
-  screen.fill(0);
   drawText(-30000, -100, kFontBody, 0x7FFF, "AAAA");
-  EXPECT_EQ(screen.countNot(0), 0);
+  EXPECT_EQ(screen.lit(), (Points{{0, 0}, {1, 1}}));
 }
 
 }  // namespace

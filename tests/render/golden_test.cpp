@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
-#include "archive/drive_path.h"
+#include "font_fixture.h"
 #include "png/frame_png.h"
 #include "render/font.h"
 #include "render/status.h"
@@ -18,10 +19,8 @@ namespace {
 
 void loadShippedFonts() {
   ASSERT_EQ(createFontTable(), kStatusOk);
-  DRIVE_PATH folder;
-  ASSERT_TRUE(folder.setToCurrentDirectory());
-  ASSERT_TRUE(folder.enter("fonts"));
-  for (int font = 0; font < kFontCount; ++font) ASSERT_EQ(loadFont(folder, font), kStatusOk);
+  for (int font = 0; font < kFontCount; ++font)
+    ASSERT_EQ(loadFont(shippedFontFolder(), font), kStatusOk);
 }
 
 void expectMatchesReference(const std::string& name) {
@@ -34,45 +33,29 @@ void expectMatchesReference(const std::string& name) {
   ASSERT_TRUE(png::readFile("golden/" + name + ".png", expected)) << name;
   ASSERT_EQ(actual.width, expected.width);
   ASSERT_EQ(actual.height, expected.height);
-  int differing = 0, firstX = -1, firstY = -1;
-  for (size_t i = 0; i < actual.rgb.size(); i += 3) {
-    if (actual.rgb[i] == expected.rgb[i] && actual.rgb[i + 1] == expected.rgb[i + 1] &&
-        actual.rgb[i + 2] == expected.rgb[i + 2]) {
-      continue;
-    }
-    if (differing++ == 0) {
-      firstX = static_cast<int>(i / 3 % actual.width);
-      firstY = static_cast<int>(i / 3 / actual.width);
-    }
+  const auto differ = std::mismatch(actual.rgb.begin(), actual.rgb.end(), expected.rgb.begin());
+  if (differ.first == actual.rgb.end()) return;
+  const auto pixel = (differ.first - actual.rgb.begin()) / 3;
+  png::writeFile(name + ".actual.png", actual);
+  ADD_FAILURE() << name << ": first difference at (" << pixel % actual.width << ", "
+                << pixel / actual.width << "); the frame is in " << name << ".actual.png";
+}
+
+TEST(Golden, ScenesMatchTheirReferencePictures) {
+  const struct {
+    const char* name;
+    int16_t width, height;
+    void (*draw)();
+  } scenes[] = {{"wizard_page", 550, 350, drawWizardScene},
+                {"primitives", 550, 350, drawPrimitivesScene},
+                {"character_set", 560, 424, drawCharacterSetScene}};
+  for (const auto& scene : scenes) {
+    TestScreen screen(scene.width, scene.height);
+    loadShippedFonts();
+    scene.draw();
+    expectMatchesReference(scene.name);
+    releaseFontTable();
   }
-  if (differing > 0) png::writeFile(name + ".actual.png", actual);
-  EXPECT_EQ(differing, 0) << name << ": first difference at (" << firstX << ", " << firstY
-                          << "); the frame is in " << name << ".actual.png";
-}
-
-class Golden : public testing::Test {
- protected:
-  void TearDown() override { releaseFontTable(); }
-};
-
-TEST_F(Golden, WizardPage) {
-  TestScreen screen;
-  loadShippedFonts();
-  drawWizardScene();
-  expectMatchesReference("wizard_page");
-}
-
-TEST_F(Golden, Primitives) {
-  TestScreen screen;
-  drawPrimitivesScene();
-  expectMatchesReference("primitives");
-}
-
-TEST_F(Golden, CharacterSet) {
-  TestScreen screen(560, 424);
-  loadShippedFonts();
-  drawCharacterSetScene();
-  expectMatchesReference("character_set");
 }
 
 }  // namespace

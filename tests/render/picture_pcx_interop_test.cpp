@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kWidth = 37;  // odd: no line padding on our side
 constexpr int kHeight = 11;
-const std::string kRawRgb = "-size 37x11 -depth 8 rgb:";
 
 // Runs the image tool's convert natively; under Wine it is out of reach.
 bool convertWithImageTool(const std::string& arguments) {
@@ -34,8 +33,8 @@ std::string colours() {
 }
 
 uint16_t from8Bit(const std::string& rgb, int i) {
-  const auto channel = [&](int c) { return static_cast<uint8_t>(rgb[i * 3 + c]) >> 3; };
-  return static_cast<uint16_t>(channel(0) << 10 | channel(1) << 5 | channel(2));
+  const auto channel = [&](int c) { return static_cast<uint8_t>(rgb[i * 3 + c]); };
+  return ::from8Bit(channel(0), channel(1), channel(2));
 }
 
 class PcxInterop : public testing::Test {
@@ -64,14 +63,13 @@ TEST_F(PcxInterop, ASavedPictureOpensInTheImageToolWithTheSameColours) {
 TEST_F(PcxInterop, ATrueColourPcxFromTheImageToolLoads) {
   const std::string rgb = colours();
   writeFile(folder_ / "theirs.rgb", rgb);
-  ASSERT_TRUE(convertWithImageTool(kRawRgb + path("theirs.rgb") + " -type TrueColor " +
-                                   path("theirs.pcx")));
+  ASSERT_TRUE(convertWithImageTool("-size 37x11 -depth 8 rgb:" + path("theirs.rgb") +
+                                   " -type TrueColor " + path("theirs.pcx")));
   ASSERT_EQ(folder_.read("theirs.pcx")[65], 3) << "not written as three planes";
 
   IMAGE picture;
   ASSERT_EQ(picture.loadPcx(folder_.directory(), "theirs.pcx"), kStatusOk);
-  ASSERT_EQ(picture.width, kWidth);
-  ASSERT_EQ(picture.height, kHeight);
+  ASSERT_EQ(shapeOf(picture), (std::vector<int>{kWidth, kHeight, 0}));
   for (int i = 0; i < kWidth * kHeight; ++i) EXPECT_EQ(picture.pixels[i], from8Bit(rgb, i)) << i;
 }
 

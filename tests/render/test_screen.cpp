@@ -42,3 +42,13 @@ int TestScreen::countNot(uint16_t colour) const {
   }
   return count;
 }
+
+std::vector<std::pair<int, int>> TestScreen::lit() const {
+  std::vector<std::pair<int, int>> points;
+  for (int y = 0; y < height(); ++y) {
+    for (int x = 0; x < width(); ++x) {
+      if (at(x, y) != 0) points.emplace_back(x, y);
+    }
+  }
+  return points;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/qvio.h"
@@ -23,6 +24,9 @@ class TestScreen : public QVIO {
   void fill(uint16_t colour);
   // Pixels that differ from `colour`.
   int countNot(uint16_t colour) const;
+  // The (x, y) of every pixel that is not black, row by row.
+  std::vector<std::pair<int, int>> lit() const;
+  const std::vector<uint16_t>& pixels() const { return storage_; }
 
  private:
   std::vector<uint16_t> storage_;

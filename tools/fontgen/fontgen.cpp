@@ -20,7 +20,7 @@
 
 namespace {
 
-struct FontSpec {
+struct FontRecipe {
   const char* fileName;
   const char* face;  // relative to the font root
   int pixelSize;     // the em square in pixels
@@ -31,7 +31,7 @@ constexpr const char* kCondensedBold = "roboto/unhinted/RobotoCondensed-Bold.ttf
 constexpr const char* kSans = "liberation2/LiberationSans-Regular.ttf";
 
 // In the order of the installer's font slots.
-constexpr FontSpec kFonts[] = {
+constexpr FontRecipe kFonts[] = {
     {"arial_narrow_10.fnt", kCondensed, 10},
     {"arial_narrow_11.fnt", kCondensed, 11},
     {"arial_14.fnt", kSans, 14},
@@ -109,15 +109,15 @@ fontfile::Glyph toGlyph(const Rendered& rendered, int cellTop, int height, int g
   return glyph;
 }
 
-bool makeFont(FT_Library library, const std::string& fontRoot, const FontSpec& spec,
+bool makeFont(FT_Library library, const std::string& fontRoot, const FontRecipe& recipe,
               std::string& bytes) {
   FT_Face face = nullptr;
-  const std::string path = fontRoot + "/" + spec.face;
+  const std::string path = fontRoot + "/" + recipe.face;
   if (FT_New_Face(library, path.c_str(), 0, &face) != 0) {
     std::fprintf(stderr, "fontgen: cannot open %s\n", path.c_str());
     return false;
   }
-  bool ok = FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(spec.pixelSize)) == 0;
+  bool ok = FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(recipe.pixelSize)) == 0;
   std::vector<Rendered> rendered(fontfile::kCodeCount);
   int cellTop = 0, cellBottom = 0;
   for (int i = 0; ok && i < fontfile::kCodeCount; ++i) {
@@ -139,7 +139,7 @@ bool makeFont(FT_Library library, const std::string& fontRoot, const FontSpec& s
     font.glyphs[static_cast<size_t>(i)] = toGlyph(rendered[i], cellTop, font.height, gap);
   }
   bytes = fontfile::encode(font);
-  std::printf("%-24s height %2d, %zu bytes\n", spec.fileName, font.height, bytes.size());
+  std::printf("%-24s height %2d, %zu bytes\n", recipe.fileName, font.height, bytes.size());
   return true;
 }
 
@@ -168,10 +168,10 @@ int main(int argc, char** argv) {
   FT_Library library = nullptr;
   if (FT_Init_FreeType(&library) != 0) return 1;
   int failures = 0;
-  for (const FontSpec& spec : kFonts) {
+  for (const FontRecipe& recipe : kFonts) {
     std::string bytes;
-    const std::string path = folder + "/" + spec.fileName;
-    if (!makeFont(library, fontRoot, spec, bytes)) {
+    const std::string path = folder + "/" + recipe.fileName;
+    if (!makeFont(library, fontRoot, recipe, bytes)) {
       ++failures;
     } else if (check && readAll(path) != bytes) {
       std::fprintf(stderr, "fontgen: %s differs from what the faces give\n", path.c_str());
