@@ -21,18 +21,6 @@ TEST(LanguageTables, LettersOutsideAsciiAreSingleWindows1252Bytes) {
     }
   }
   EXPECT_GT(accented, 50);
-  EXPECT_EQ(std::string(kWizardTitle[LANGUAGE_FRENCH]), "Mise \xE0 jour de Tarvex League 3");
-  EXPECT_EQ(std::string(kQuickStartQuestion[LANGUAGE_SPANISH]).substr(0, 7),
-            "\xBF"
-            "Borrar");
-}
-
-TEST(LanguageTables, OffersEnglishFrenchItalianAndPortuguese) {
-  const bool expected[kLanguageCount] = {true, false, true, true, false, true, false};
-  for (int language = 0; language < kLanguageCount; ++language) {
-    EXPECT_EQ(languageAvailable[static_cast<size_t>(language)], expected[language]) << language;
-  }
-  EXPECT_STREQ(NEW_VERSION, "Version 3.03e (ENG,FRA,POR,ITA)");
 }
 
 TEST(LanguageTables, ALanguageOutsideTheSevenReadsEnglish) {

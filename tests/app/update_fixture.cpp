@@ -40,15 +40,12 @@ fs::path UpdateFixture::game(const std::string& relative) const {
   return relative.empty() ? folder : folder / relative;
 }
 
-std::string UpdateFixture::installedPath(int index) const {
-  std::string relative = std::string(ArchiveEntryTable[index].destination).substr(1) +
-                         ArchiveEntryTable[index].fileName;
-  for (char& c : relative)
-    if (c == '\\') c = '/';
-  return game(relative).string();
-}
-
 void UpdateFixture::expectInstalled(int first, int last) const {
-  for (int i = first; i <= last; ++i)
-    EXPECT_EQ(readFile(installedPath(i)), bodies[i]) << ArchiveEntryTable[i].fileName;
+  for (int i = first; i <= last; ++i) {
+    std::string relative =
+        std::string(ArchiveEntryTable[i].destination).substr(1) + ArchiveEntryTable[i].fileName;
+    for (char& c : relative)
+      if (c == '\\') c = '/';
+    EXPECT_EQ(readFile(game(relative)), bodies[i]) << relative;
+  }
 }

@@ -21,7 +21,6 @@ class UpdateFixture : public testing::Test {
 
   std::filesystem::path game(const std::string& relative = "") const;
   std::filesystem::path update(const std::string& relative) const { return update_ / relative; }
-  std::string installedPath(int index) const;
   std::string readme(const char* language) const { return "readme of " + std::string(language); }
 
   // Every entry from `first` to `last` holds exactly its new body.

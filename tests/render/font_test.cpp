@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "font_fixture.h"
@@ -31,22 +30,20 @@ TEST_F(FontTest, FontFilesWhoseNumbersDoNotFitTogetherAreRefused) {
   fontfile::Font good = smallFont();
   good['A'] = glyphOf({"F", "F", "F", "F"});
   ASSERT_EQ(fonts.writeAndLoad(kFontNarrow10, good), kStatusOk);
-  const std::function<void(fontfile::Font&)> spoilers[] = {
-      [](fontfile::Font& f) { f.height = -4; },
-      [](fontfile::Font& f) { f.height = 1 << 20; },
-      [](fontfile::Font& f) { f['A'].width = -1; },
-      [](fontfile::Font& f) { f['A'].width = 3; },  // two bytes a row would be needed
-      [](fontfile::Font& f) {                       // sizes whose product overflows
-        f['A'].width = 0x40000001;
-        f['A'].bytesPerRow = 0x20000001;
-      },
-      [](fontfile::Font& f) { f['A'].width = 0; },  // pixels without a width
-  };
-  for (size_t i = 0; i < std::size(spoilers); ++i) {
+  // Font height, then the width and bytes a row of 'A' (1 and 1 when good).
+  const int32_t spoilt[][3] = {{-4, 1, 1},
+                               {1 << 20, 1, 1},
+                               {4, -1, 1},
+                               {4, 3, 1},                    // two bytes a row would be needed
+                               {4, 0x40000001, 0x20000001},  // the product overflows
+                               {4, 0, 1}};                   // pixels without a width
+  for (const auto& numbers : spoilt) {
     fontfile::Font bad = good;
-    spoilers[i](bad);
-    EXPECT_EQ(fonts.writeAndLoad(kFontBody, bad), kStatusReadFailed) << i;
-    EXPECT_EQ(loadedFont(kFontBody), nullptr) << i;
+    bad.height = numbers[0];
+    bad['A'].width = numbers[1];
+    bad['A'].bytesPerRow = numbers[2];
+    EXPECT_EQ(fonts.writeAndLoad(kFontBody, bad), kStatusReadFailed) << numbers[1];
+    EXPECT_EQ(loadedFont(kFontBody), nullptr) << numbers[1];
   }
   EXPECT_NE(loadedFont(kFontNarrow10), nullptr);  // loaded earlier, not disturbed
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "render/status.h"
 
 void fillPicture(IMAGE& picture, int16_t w, int16_t h, uint16_t first, uint8_t is565) {
@@ -11,20 +13,6 @@ void fillPicture(IMAGE& picture, int16_t w, int16_t h, uint16_t first, uint8_t i
   picture.is565 = is565;
   for (int i = 0; i < w * h; ++i) picture.pixels[i] = static_cast<uint16_t>(first + i);
 }
-
-namespace {
-
-// A picture's size, pixel array and content.
-std::vector<uintptr_t> pictureState(const IMAGE& picture) {
-  std::vector<uintptr_t> state{static_cast<uintptr_t>(picture.width),
-                               static_cast<uintptr_t>(picture.height), picture.is565,
-                               reinterpret_cast<uintptr_t>(picture.pixels)};
-  if (picture.pixels != nullptr)
-    state.insert(state.end(), picture.pixels, picture.pixels + picture.width * picture.height);
-  return state;
-}
-
-}  // namespace
 
 std::vector<int> shapeOf(const IMAGE& picture) {
   return {picture.width, picture.height, picture.is565};
@@ -42,11 +30,15 @@ void expectRefused(PictureLoader load, int status, const NamedFiles& files) {
   PictureFolder folder;
   IMAGE picture;
   fillPicture(picture, 2, 2, 7);
-  const auto before = pictureState(picture);
+  // Its size, pixel array and content.
+  const auto state = [&] {
+    return std::make_tuple(shapeOf(picture), picture.pixels, pixelsOf(picture));
+  };
+  const auto before = state();
   for (const auto& [name, bytes] : files) {
     folder.write(name, bytes);
     EXPECT_EQ((picture.*load)(folder.directory(), name.c_str()), status) << name;
-    EXPECT_EQ(pictureState(picture), before) << name;
+    EXPECT_EQ(state(), before) << name;
   }
   EXPECT_EQ((picture.*load)(folder.directory(), "missing"), kStatusFileNotOpened);
 }

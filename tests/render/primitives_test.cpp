@@ -27,18 +27,18 @@ Box dirty() {
   return {frame.dirty.left, frame.dirty.top, frame.dirty.right, frame.dirty.bottom};
 }
 
+Box clamped(int16_t x0, int16_t y0, int16_t x1, int16_t y1) {
+  clampRect(x0, y0, x1, y1);
+  return {x0, y0, x1, y1};
+}
+
 TEST(ClampRect, ClampsOrdersAndWidensTheDirtyRectangleBoundByBound) {
   TestScreen screen;
-  int16_t x0 = 600, y0 = -5, x1 = -20, y1 = 360;
-  clampRect(x0, y0, x1, y1);
-  EXPECT_EQ((Box{x0, y0, x1, y1}), (Box{0, 0, 549, 349}));
-
+  EXPECT_EQ(clamped(600, -5, -20, 360), (Box{0, 0, 549, 349}));
   frame.dirty.clear();
-  int16_t a0 = 100, b0 = 50, a1 = 20, b1 = 40;
-  clampRect(a0, b0, a1, b1);
+  clamped(100, 50, 20, 40);
   EXPECT_EQ(dirty(), (Box{20, 40, 100, 50}));
-  int16_t c0 = 30, d0 = 10, c1 = 60, d1 = 45;  // only the top grows
-  clampRect(c0, d0, c1, d1);
+  clamped(30, 10, 60, 45);  // only the top grows
   EXPECT_EQ(dirty(), (Box{20, 10, 100, 50}));
 
   // A rectangle wholly outside is moved onto the nearest edge.
