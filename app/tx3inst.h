@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/wizard_page.h"
 #include "platform/qvio.h"
 
 class KEYBOARD;
@@ -21,7 +22,7 @@ class TX3INST : public QVIO {
   bool Redraw() override;
   bool Step() override;
   // The installing page performs one step per turn without waiting for input.
-  bool wantsNextStepAtOnce() const override { return page == 3; }
+  bool wantsNextStepAtOnce() const override { return page == PAGE_INSTALLING; }
 
   int16_t page = 0;
   int16_t builtPage = -1;  // -1 so that the first Redraw builds page 0
@@ -38,7 +39,6 @@ class TX3INST : public QVIO {
   WizardControl* controls[kControlSlots] = {};
 
  private:
-  void startWizard();
   void releaseControls();
 };
 
