@@ -35,7 +35,7 @@ scene 7 0 "$INSTALLED" "$GAME_DIR"
 cp "$E2E_WORK/page_7.rgb" "$E2E_WORK/last.rgb"
 
 now() { date +%s.%N; }
-seconds_between() { printf '%.3f' "$(echo "$2 - $1" | bc)"; }
+seconds_between() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
 # until_shown FILE: polls the screen without pausing until it shows the page.
 until_shown() {
   local tries=0
