@@ -36,12 +36,15 @@ cp "$E2E_WORK/page_7.rgb" "$E2E_WORK/last.rgb"
 
 now() { date +%s.%N; }
 seconds_between() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
-# until_shown FILE: polls the screen without pausing until it shows the page.
+# until_shown FILE: polls the screen until it shows the page, with a short
+# pause between pictures so that grabbing the screen does not starve the
+# display server the installer draws through.
 until_shown() {
   local tries=0
   until python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$1" >/dev/null; do
     tries=$((tries + 1))
     [ $tries -ge 600 ] && return 1
+    sleep 0.02
   done
 }
 press() {
