@@ -1,11 +1,11 @@
 #include "app/entry_install.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "app/readme_files.h"
 #include "archive/archive_table.h"
 #include "archive/extract.h"
+#include "archive/path_format.h"
 #include "platform/files.h"
 
 namespace {
@@ -21,7 +21,9 @@ bool isOptionalEntry(int index) {
 EntryOutcome installEntry(int index, const char* installDir, int32_t language) {
   const ArchiveEntry& entry = ArchiveEntryTable[index];
   char target[500];
-  std::snprintf(target, sizeof target, "%s%s%s", installDir, entry.destination, entry.fileName);
+  // A target whose path cannot be written down cannot be written either.
+  if (!formatPath(target, sizeof target, "%s%s%s", installDir, entry.destination, entry.fileName))
+    return EntryOutcome::TargetFault;
   platform::makeWritable(target);
   platform::removeFile(target);
   if (isReadmeEntry(index)) {

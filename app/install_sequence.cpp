@@ -1,7 +1,5 @@
 #include "app/install_sequence.h"
 
-#include <cstdio>
-
 #include "app/entry_install.h"
 #include "app/language_tables.h"
 #include "app/quick_start.h"
@@ -11,6 +9,7 @@
 #include "app/tx3inst.h"
 #include "app/wizard_page.h"
 #include "archive/archive_table.h"
+#include "archive/path_format.h"
 #include "platform/files.h"
 #include "render/primitives.h"
 
@@ -21,9 +20,10 @@ namespace {
 void finishInstallation(TX3INST& wizard) {
   writeSetting(kProductName, "Version", NEW_VERSION);
   char cache[500];
-  std::snprintf(cache, sizeof cache, "%s\\tx3.icd", wizard.installDir);
-  platform::makeWritable(cache);
-  platform::removeFile(cache);
+  if (formatPath(cache, sizeof cache, "%s\\tx3.icd", wizard.installDir)) {
+    platform::makeWritable(cache);
+    platform::removeFile(cache);
+  }
   showPage(wizard, clearQuickStart(wizard.installDir, false) ? PAGE_QUICKSTART : PAGE_COMPLETED);
 }
 

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/tx3inst.h"
 #include "app/wizard_page.h"
+#include "archive/path_format.h"
 #include "platform/files.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr const char* kFirstReleaseVersion = "Version 3.02 (ENG)";
 
 bool programFileExists(const char* folder) {
   char path[500];
-  std::snprintf(path, sizeof path, "%s\\tx3.exe", folder);
+  if (!formatPath(path, sizeof path, "%s\\tx3.exe", folder)) return false;
   std::FILE* file = platform::openFile(path, "rb");
   if (file == nullptr) return false;
   std::fclose(file);

@@ -1,7 +1,6 @@
 #include "app/quick_start.h"
 
-#include <cstdio>
-
+#include "archive/path_format.h"
 #include "platform/files.h"
 
 namespace {
@@ -13,7 +12,7 @@ bool isQuickStartFile(const platform::FoundFile& found) {
 
 void removeQuickStartFile(const char* installDir, const char* name) {
   char path[500];
-  std::snprintf(path, sizeof path, "%s\\qstart\\%s", installDir, name);
+  if (!formatPath(path, sizeof path, "%s\\qstart\\%s", installDir, name)) return;
   platform::makeWritable(path);
   platform::removeFile(path);
 }
@@ -22,7 +21,7 @@ void removeQuickStartFile(const char* installDir, const char* name) {
 
 bool clearQuickStart(const char* installDir, bool remove) {
   char pattern[500];
-  std::snprintf(pattern, sizeof pattern, "%s\\qstart\\*.qst", installDir);
+  if (!formatPath(pattern, sizeof pattern, "%s\\qstart\\*.qst", installDir)) return false;
   platform::FoundFile found;
   platform::FileSearch* search = platform::findFirstFile(pattern, found);
   bool matched = false;

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <cstring>
 
 #include "app/install_sequence.h"
@@ -9,6 +8,7 @@
 #include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
+#include "archive/path_format.h"
 #include "platform/keyboard.h"
 #include "platform/shell.h"
 #include "render/font.h"
@@ -68,8 +68,8 @@ void readKeyboard(TX3INST& wizard) {
 
 void openInstalledReadme(const TX3INST& wizard) {
   char path[500];
-  std::snprintf(path, sizeof path, "%s\\readme.txt", wizard.installDir);
-  platform::openDocument(path);
+  if (formatPath(path, sizeof path, "%s\\readme.txt", wizard.installDir))
+    platform::openDocument(path);
 }
 
 void chooseLanguage(TX3INST& wizard, int32_t language) {
