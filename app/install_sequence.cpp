@@ -27,11 +27,11 @@ void finishInstallation(TX3INST& wizard) {
   showPage(wizard, clearQuickStart(wizard.installDir, false) ? PAGE_QUICKSTART : PAGE_COMPLETED);
 }
 
-void showProgress(const TX3INST& wizard) {
+void showProgress(TX3INST& wizard) {
   const int length = wizard.installStep * (wizard.boxW - 20) / kArchiveEntryCount;
   const int left = wizard.boxX + 10;
   const int top = wizard.boxY + 10;
-  drawRect(static_cast<int16_t>(left), static_cast<int16_t>(top),
+  drawRect(wizard.frame(), static_cast<int16_t>(left), static_cast<int16_t>(top),
            static_cast<int16_t>(left + length), static_cast<int16_t>(top + 20), kShapeFilled, 31);
 }
 

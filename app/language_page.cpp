@@ -2,9 +2,10 @@
 
 #include "app/wizard_control.h"
 #include "render/font.h"
+#include "render/frame_buffer.h"
 #include "render/text.h"
 
-int buildLanguageButtons(std::span<WizardControl*> slots, int16_t width, int16_t height,
+int buildLanguageButtons(const FrameBuffer& frame, std::span<WizardControl*> slots,
                          int16_t headingHeight, const std::array<bool, kLanguageCount>& offered) {
   // The buttons are measured in the body font but drawn, like every control,
   // in the control font.
@@ -12,15 +13,15 @@ int buildLanguageButtons(std::span<WizardControl*> slots, int16_t width, int16_t
   int count = 0;
   for (int language = 0; language < kLanguageCount; ++language) {
     if (!offered[static_cast<size_t>(language)]) continue;
-    const int labelWidth = textWidth(kFontBody, languageText(kInstallLabel, language));
+    const int labelWidth = textWidth(frame, kFontBody, languageText(kInstallLabel, language));
     if (labelWidth > widest) widest = labelWidth;
     ++count;
   }
   const int16_t buttonWidth = static_cast<int16_t>(widest + 20);
-  const int16_t left = static_cast<int16_t>((width - buttonWidth) / 2);
-  const int16_t row = static_cast<int16_t>(fontHeight(kFontBody));
+  const int16_t left = static_cast<int16_t>((frame.width - buttonWidth) / 2);
+  const int16_t row = static_cast<int16_t>(fontHeight(frame, kFontBody));
   const int16_t top =
-      static_cast<int16_t>((height - headingHeight - row * count) / 2 + headingHeight - 15);
+      static_cast<int16_t>((frame.height - headingHeight - row * count) / 2 + headingHeight - 15);
   int k = 0;
   for (int language = 0; language < kLanguageCount; ++language) {
     if (!offered[static_cast<size_t>(language)]) continue;

@@ -6,10 +6,11 @@
 
 #include "app/language_tables.h"
 
+struct FrameBuffer;
 struct WizardControl;
 
 // Puts one button per offered language, in LanguageId order, into the slots
-// from 1 on: stacked one font line apart and centred in a frame of that size
-// below a heading `headingHeight` tall. Returns how many buttons it made.
-int buildLanguageButtons(std::span<WizardControl*> slots, int16_t width, int16_t height,
+// from 1 on: stacked one font line apart and centred in the frame below a
+// heading `headingHeight` tall. Returns how many buttons it made.
+int buildLanguageButtons(const FrameBuffer& frame, std::span<WizardControl*> slots,
                          int16_t headingHeight, const std::array<bool, kLanguageCount>& offered);

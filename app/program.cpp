@@ -4,7 +4,6 @@
 
 #include "app/tx3inst.h"
 #include "framework/application.h"
-#include "platform/input_state.h"
 #include "platform/message_box.h"
 
 int runProgram(void* programInstance, void* previousInstance, const char* commandLine) {
@@ -17,7 +16,7 @@ int runProgram(void* programInstance, void* previousInstance, const char* comman
   }
   TX3INST* wizard = new (std::nothrow) TX3INST;
   if (QVIO* screen = QVIO::instance()) {
-    while (screen->Step() && input.quit == 0) {
+    while (screen->Step() && !screen->quitRequested()) {
       screen->PumpMessages();
       screen->WaitWhileIdle();
     }

@@ -7,9 +7,9 @@
 #include "app/wizard_control.h"
 #include "archive/drive_path.h"
 #include "archive/packer.h"
-#include "platform/keyboard.h"
 #include "platform/message_box.h"
-#include "platform/mouse.h"
+#include "screen/keyboard.h"
+#include "screen/mouse.h"
 
 bool isPackerCommandLine(const char* commandLine) {
   return commandLine != nullptr && std::strstr(commandLine, "-pack") != nullptr;
@@ -24,14 +24,14 @@ TX3INST::TX3INST() {
                 packUpdateArchive() ? "Packed files successfully !" : "Unable to pack files");
     return;
   }
-  mouse = new (std::nothrow) MOUSE;
+  mouse = new (std::nothrow) MOUSE(input());
   if (mouse == nullptr) {
     showMessage("Error", "Unable to create mouse");
     quit = true;
   } else {
     mouse->SetShape(0);
   }
-  keyboard = new (std::nothrow) KEYBOARD;
+  keyboard = new (std::nothrow) KEYBOARD(input());
   if (keyboard == nullptr) {
     showMessage("Error", "Unable to create keyboard");
     quit = true;

@@ -2,15 +2,15 @@
 
 #include <cstdint>
 
+#include "app/text_room.h"
 #include "app/wizard_page.h"
-#include "platform/qvio.h"
+#include "screen/qvio.h"
 
 class KEYBOARD;
 class MOUSE;
 struct WizardControl;
 
 inline constexpr int kControlSlots = 10;
-inline constexpr int kTextRoom = 200;
 
 // The application object: the wizard's whole state, driven one turn at a time
 // by the main loop.

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <new>
 
-#include "platform/mouse.h"
 #include "render/font.h"
 #include "render/primitives.h"
 #include "render/text.h"
+#include "screen/mouse.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ int16_t at16(int value) {
   return static_cast<int16_t>(value);
 }
 
-void drawBevel(const WizardControl& c) {
+void drawBevel(FrameBuffer& frame, const WizardControl& c) {
   const uint16_t topLeft = c.pressed ? kDarkEdge : kLightEdge;
   const uint16_t bottomRight = c.pressed ? kLightEdge : kDarkEdge;
   const int16_t left = c.x;
@@ -28,18 +28,18 @@ void drawBevel(const WizardControl& c) {
   const int16_t right = at16(c.x + c.width);
   const int16_t bottom = at16(c.y + c.height);
   // Outer ring first, then the inner one, each top, left, bottom, right.
-  drawLine(left, top, right, top, kLineSolid, topLeft);
-  drawLine(left, top, left, bottom, kLineSolid, topLeft);
-  drawLine(left, bottom, right, bottom, kLineSolid, bottomRight);
-  drawLine(right, top, right, bottom, kLineSolid, bottomRight);
+  drawLine(frame, left, top, right, top, kLineSolid, topLeft);
+  drawLine(frame, left, top, left, bottom, kLineSolid, topLeft);
+  drawLine(frame, left, bottom, right, bottom, kLineSolid, bottomRight);
+  drawLine(frame, right, top, right, bottom, kLineSolid, bottomRight);
   const int16_t innerLeft = at16(left + 1);
   const int16_t innerTop = at16(top + 1);
   const int16_t innerRight = at16(right - 1);
   const int16_t innerBottom = at16(bottom - 1);
-  drawLine(innerLeft, innerTop, innerRight, innerTop, kLineSolid, topLeft);
-  drawLine(innerLeft, innerTop, innerLeft, innerBottom, kLineSolid, topLeft);
-  drawLine(innerLeft, innerBottom, innerRight, innerBottom, kLineSolid, bottomRight);
-  drawLine(innerRight, innerTop, innerRight, innerBottom, kLineSolid, bottomRight);
+  drawLine(frame, innerLeft, innerTop, innerRight, innerTop, kLineSolid, topLeft);
+  drawLine(frame, innerLeft, innerTop, innerLeft, innerBottom, kLineSolid, topLeft);
+  drawLine(frame, innerLeft, innerBottom, innerRight, innerBottom, kLineSolid, bottomRight);
+  drawLine(frame, innerRight, innerTop, innerRight, innerBottom, kLineSolid, bottomRight);
 }
 
 bool neverClicks(ControlKind kind) {
@@ -69,35 +69,35 @@ WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height
   return control;
 }
 
-void drawControl(const WizardControl* control) {
+void drawControl(FrameBuffer& frame, const WizardControl* control) {
   if (control == nullptr) return;
   const WizardControl& c = *control;
   if (c.kind == KIND_LABEL) {
-    drawText(c.x, c.y, kFontControls, c.textColour, c.text);
+    drawText(frame, c.x, c.y, kFontControls, c.textColour, c.text);
     return;
   }
   int dx = 0;
-  int dy = (c.height - fontHeight(kFontControls)) / 2 + 1;
+  int dy = (c.height - fontHeight(frame, kFontControls)) / 2 + 1;
   if (c.pressed) {
     dx += 2;
     dy += 2;
   }
-  drawRect(c.x, c.y, at16(c.x + c.width), at16(c.y + c.height), kShapeFilled, kFaceColour);
-  const int tx = c.x + (c.width - textWidth(kFontControls, c.text)) / 2;
+  drawRect(frame, c.x, c.y, at16(c.x + c.width), at16(c.y + c.height), kShapeFilled, kFaceColour);
+  const int tx = c.x + (c.width - textWidth(frame, kFontControls, c.text)) / 2;
   if (c.kind == KIND_INACTIVE) {
     // A lighter copy one pixel right and down under the darker one: the text
     // looks engraved, as greyed-out text does.
-    drawText(at16(tx + dx + 1), at16(c.y + dy + 1), kFontControls,
+    drawText(frame, at16(tx + dx + 1), at16(c.y + dy + 1), kFontControls,
              scaleColour(kFaceColour, kEngraveLight, false), c.text);
-    drawText(at16(tx + dx), at16(c.y + dy), kFontControls,
+    drawText(frame, at16(tx + dx), at16(c.y + dy), kFontControls,
              scaleColour(kFaceColour, kEngraveDark, false), c.text);
   } else {
-    drawText(at16(tx + dx), at16(c.y + dy), kFontControls, c.textColour, c.text);
+    drawText(frame, at16(tx + dx), at16(c.y + dy), kFontControls, c.textColour, c.text);
   }
-  drawBevel(c);
+  drawBevel(frame, c);
 }
 
-bool hitTestControl(WizardControl* control, const MOUSE* mouse) {
+bool hitTestControl(FrameBuffer& frame, WizardControl* control, const MOUSE* mouse) {
   if (control == nullptr || control->text[0] == '\0') return false;
   if (neverClicks(control->kind)) return false;
   if (control->clickPending) {
@@ -125,7 +125,7 @@ bool hitTestControl(WizardControl* control, const MOUSE* mouse) {
   } else {
     control->pressed = false;
   }
-  drawControl(control);
+  drawControl(frame, control);
   return clicked;
 }
 

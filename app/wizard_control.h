@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <span>
 
-#include "app/tx3inst.h"
+#include "app/text_room.h"
 
 class MOUSE;
+struct FrameBuffer;
 
 // What a control is, and what a click on it does.
 enum ControlKind : int32_t {
@@ -40,13 +41,14 @@ WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height
                              ControlKind kind, int32_t target, uint16_t textColour);
 
 // Draws the control into the frame; a null control draws nothing.
-void drawControl(const WizardControl* control);
+void drawControl(FrameBuffer& frame, const WizardControl* control);
 
 // True when the control was clicked since its last test: the left button went
 // down and came up inside it, judged when the button changed state. A click
 // asked for by `clickPending` counts once. Controls that never click, and
 // controls without a caption, report nothing.
-bool hitTestControl(WizardControl* control, const MOUSE* mouse);
+// A control whose look changed is drawn again.
+bool hitTestControl(FrameBuffer& frame, WizardControl* control, const MOUSE* mouse);
 
 // Releases what the slot held and puts `control` (possibly null) there.
 void putControl(std::span<WizardControl*> slots, int slot, WizardControl* control);

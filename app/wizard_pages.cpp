@@ -1,8 +1,9 @@
+#include "app/tx3inst.h"
+
 #include <cstdio>
 
 #include "app/language_page.h"
 #include "app/language_tables.h"
-#include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "app/wrapped_text.h"
@@ -31,9 +32,11 @@ struct PageLayout {
   int16_t ph;
 };
 
-PageLayout layoutFor(int16_t width, int16_t height) {
+PageLayout layoutFor(const FrameBuffer& frame) {
+  const int16_t width = frame.width;
+  const int16_t height = frame.height;
   PageLayout l{};
-  l.heading = at16(fontHeight(kFontHeading) + fontHeight(kFontBody));
+  l.heading = at16(fontHeight(frame, kFontHeading) + fontHeight(frame, kFontBody));
   l.pw = at16((2 * width) / 3);
   l.ph = at16((2 * (height - l.heading)) / 3);
   l.px = at16((width - l.pw) / 2);
@@ -43,16 +46,16 @@ PageLayout layoutFor(int16_t width, int16_t height) {
 }
 
 // A blue that fades from level 31 at the top to about 9 at the bottom.
-void drawBackground(int16_t width, int16_t height) {
-  for (int row = 0; row < height; ++row) {
-    const uint16_t blue = static_cast<uint16_t>(23 - (23 * row) / height + 8);
-    drawLine(0, at16(row), width, at16(row), kLineSolid, blue);
+void drawBackground(FrameBuffer& frame) {
+  for (int row = 0; row < frame.height; ++row) {
+    const uint16_t blue = static_cast<uint16_t>(23 - (23 * row) / frame.height + 8);
+    drawLine(frame, 0, at16(row), frame.width, at16(row), kLineSolid, blue);
   }
 }
 
-void drawHeading(int32_t language) {
-  drawText(10, 0, kFontHeading, kYellow, languageText(kWizardTitle, language));
-  drawText(10, at16(fontHeight(kFontHeading)), kFontBody, kYellow, NEW_VERSION);
+void drawHeading(FrameBuffer& frame, int32_t language) {
+  drawText(frame, 10, 0, kFontHeading, kYellow, languageText(kWizardTitle, language));
+  drawText(frame, 10, at16(fontHeight(frame, kFontHeading)), kFontBody, kYellow, NEW_VERSION);
 }
 
 // Builds the controls of one page into the wizard's slots.
@@ -150,12 +153,13 @@ class PageBuilder {
     commonPanel(back, exitButton());
     int16_t slot = 5;
     int16_t y = at16(l_.py + 15);
-    addWrappedText(wizard_.controls, slot, at16(l_.px + 17), y, at16(l_.pw - 34), text(message));
+    addWrappedText(wizard_.frame(), wizard_.controls, slot, at16(l_.px + 17), y, at16(l_.pw - 34),
+                   text(message));
   }
 
   bool buildLanguagePage() {
-    const int offered = buildLanguageButtons(wizard_.controls, wizard_.width(), wizard_.height(),
-                                             l_.heading, languageAvailable);
+    const int offered =
+        buildLanguageButtons(wizard_.frame(), wizard_.controls, l_.heading, languageAvailable);
     if (offered != 1) return true;
     // With one language there is nothing to choose: the next step takes it.
     if (wizard_.controls[1] != nullptr) wizard_.controls[1]->clickPending = true;
@@ -181,7 +185,8 @@ class PageBuilder {
                                           at16(wizard_.boxW - 20), 20, "", KIND_INACTIVE, 0, 0);
     if (trough != nullptr) trough->pressed = true;
     put(2, trough);
-    drawText(l_.px, at16(wizard_.boxY - 40), kFontBody, kYellow, text(kUpdatingText));
+    drawText(wizard_.frame(), l_.px, at16(wizard_.boxY - 40), kFontBody, kYellow,
+             text(kUpdatingText));
   }
 
   void buildQuickStart() {
@@ -192,9 +197,9 @@ class PageBuilder {
     int16_t y = at16(l_.py + 15);
     const int16_t x = at16(l_.px + 17);
     const int16_t width = at16(l_.pw - 34);
-    addWrappedText(wizard_.controls, slot, x, y, width, text(kQuickStartNotice));
+    addWrappedText(wizard_.frame(), wizard_.controls, slot, x, y, width, text(kQuickStartNotice));
     y = at16(y + kWrappedLineSpacing);  // one empty line before the question
-    addWrappedText(wizard_.controls, slot, x, y, width, text(kQuickStartQuestion));
+    addWrappedText(wizard_.frame(), wizard_.controls, slot, x, y, width, text(kQuickStartQuestion));
   }
 
   void buildLocation() {
@@ -213,9 +218,11 @@ class PageBuilder {
     put(4, rightButton(kNextText, KIND_GOTO, PAGE_VERSIONS));
     int16_t slot = 5;
     int16_t y = at16(l_.py + 10);
-    addWrappedText(wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW, text(kLocationText));
+    addWrappedText(wizard_.frame(), wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW,
+                   text(kLocationText));
     y = at16(y + kWrappedLineSpacing);
-    addWrappedText(wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW, text(kContinueHint));
+    addWrappedText(wizard_.frame(), wizard_.controls, slot, wizard_.boxX, y, wizard_.boxW,
+                   text(kContinueHint));
   }
 
   TX3INST& wizard_;
@@ -226,9 +233,9 @@ class PageBuilder {
 }  // namespace
 
 bool TX3INST::Redraw() {
-  if (!isFrameReady()) return true;
-  drawBackground(width(), height());
-  drawHeading(language);
+  if (!isFrameReady(frame())) return true;
+  drawBackground(frame());
+  drawHeading(frame(), language);
   const bool entered = page != builtPage;
   if (entered) {
     releaseControls();
@@ -236,9 +243,9 @@ bool TX3INST::Redraw() {
                createControl(at16(width() - 100), at16(height() - 40), 80, 20,
                              languageText(kExitText, language), KIND_EXIT, 0, kBlack));
   }
-  const PageLayout layout = layoutFor(width(), height());
+  const PageLayout layout = layoutFor(frame());
   if (PageBuilder(*this, layout).build(entered)) {
-    for (const WizardControl* control : controls) drawControl(control);
+    for (const WizardControl* control : controls) drawControl(frame(), control);
   }
   builtPage = page;
   return true;

@@ -1,3 +1,5 @@
+#include "app/tx3inst.h"
+
 #include <cstring>
 
 #include "app/install_sequence.h"
@@ -5,15 +7,14 @@
 #include "app/language_tables.h"
 #include "app/quick_start.h"
 #include "app/show_page.h"
-#include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "archive/path_format.h"
-#include "platform/keyboard.h"
 #include "platform/shell.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/text.h"
+#include "screen/keyboard.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ bool enterPressesButton(int16_t page) {
   }
 }
 
-void editFolder(TX3INST& wizard, int key, uint8_t character) {
+void editFolder(TX3INST& wizard, LogicalKey key, uint8_t character) {
   char* folder = wizard.installDir;
   const size_t length = std::strlen(folder);
   if (key == KEY_BACKSPACE) {
@@ -48,16 +49,15 @@ void editFolder(TX3INST& wizard, int key, uint8_t character) {
     folder[length] = static_cast<char>(character);
     folder[length + 1] = '\0';
     // The box shows the folder without scrolling: what does not fit is refused.
-    if (textWidth(kFontControls, folder) > wizard.boxW) folder[length] = '\0';
+    if (textWidth(wizard.frame(), kFontControls, folder) > wizard.boxW) folder[length] = '\0';
   }
   wizard.Redraw();
 }
 
 void readKeyboard(TX3INST& wizard) {
   uint8_t character = 0;
-  uint16_t keyCode = 0;
-  if (wizard.keyboard == nullptr || !wizard.keyboard->ReadKey(character, keyCode)) return;
-  const int key = KEYBOARD::MapKey(keyCode);
+  LogicalKey key = KEY_NONE;
+  if (wizard.keyboard == nullptr || !wizard.keyboard->ReadKey(character, key)) return;
   if (key == KEY_ESCAPE) wizard.quit = true;
   if (key == KEY_RETURN && enterPressesButton(wizard.page)) {
     if (WizardControl* button = wizard.controls[kEnterSlot]) button->clickPending = true;
@@ -110,14 +110,14 @@ void actOnClick(TX3INST& wizard, const WizardControl& control) {
 }  // namespace
 
 bool TX3INST::Step() {
-  if (!isFrameReady()) return false;
+  if (!isFrameReady(frame())) return false;
   readKeyboard(*this);
   if (page == PAGE_INSTALLING) performInstallationStep(*this);
   // A page built by a click starts with fresh controls, which report nothing
   // in the turn that built them.
   for (int slot = 0; slot < kControlSlots; ++slot) {
     WizardControl* control = controls[slot];
-    if (hitTestControl(control, mouse)) actOnClick(*this, *control);
+    if (hitTestControl(frame(), control, mouse)) actOnClick(*this, *control);
   }
   return !quit;
 }

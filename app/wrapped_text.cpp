@@ -36,8 +36,8 @@ int lastBreakingSpace(const char* line, int length) {
 
 }  // namespace
 
-void addWrappedText(std::span<WizardControl*> slots, int16_t& slot, int16_t x, int16_t& y,
-                    int16_t width, const char* text) {
+void addWrappedText(const FrameBuffer& frame, std::span<WizardControl*> slots, int16_t& slot,
+                    int16_t x, int16_t& y, int16_t width, const char* text) {
   if (text == nullptr) return;
   LineWriter writer{slots, slot, x, y, width};
   char line[kLineRoom + 1] = {};
@@ -47,7 +47,7 @@ void addWrappedText(std::span<WizardControl*> slots, int16_t& slot, int16_t x, i
   while (text[i] != '\0') {
     line[length++] = text[i];
     line[length] = '\0';
-    const bool tooWide = textWidth(kFontControls, line) >= width;
+    const bool tooWide = textWidth(frame, kFontControls, line) >= width;
     if (!tooWide && length < kLineRoom) {
       ++i;
       continue;

@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "archive/drive_path.h"
-#include "platform/qvio.h"
 #include "render/frame_buffer.h"
+#include "screen/qvio.h"
 
 namespace {
 
@@ -17,12 +17,12 @@ void presentRepeatedly(benchmark::State& state, DirtyRect rectangle) {
   Screen screen;
   // Fonts are not needed to present: a missing one leaves the frame open.
   screen.OpenGraphics(550, 350, "Present", 0, DRIVE_PATH());
-  if (!isFrameReady()) {
+  if (!isFrameReady(screen.frame())) {
     state.SkipWithError("the frame could not be opened");
     return;
   }
   for (auto _ : state) {
-    frame.dirty = rectangle;
+    screen.frame().dirty = rectangle;
     screen.Present();
   }
   state.SetItemsProcessed(state.iterations() * (rectangle.right - rectangle.left + 1) *

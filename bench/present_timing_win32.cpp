@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "archive/drive_path.h"
-#include "platform/qvio.h"
 #include "render/frame_buffer.h"
+#include "screen/qvio.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ double microsecondsPerPresent(Screen& screen, DirtyRect rectangle, int rounds) {
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
   for (int round = 0; round < rounds; ++round) {
-    frame.dirty = rectangle;
+    screen.frame().dirty = rectangle;
     screen.Present();
   }
   GdiFlush();
@@ -36,12 +36,14 @@ int main() {
   Screen screen;
   // Fonts are not needed to present: a missing one leaves the frame open.
   screen.OpenGraphics(550, 350, "Present timing", 0, DRIVE_PATH());
-  if (!isFrameReady()) {
+  FrameBuffer& frame = screen.frame();
+  if (!isFrameReady(frame)) {
     std::printf("the frame could not be opened\n");
     return 1;
   }
   for (int y = 0; y < 350; ++y)
-    for (int x = 0; x < 550; ++x) *framePixel(x, y) = static_cast<uint16_t>(x * 59 + y * 1021);
+    for (int x = 0; x < 550; ++x)
+      *framePixel(frame, x, y) = static_cast<uint16_t>(x * 59 + y * 1021);
   screen.PumpMessages();
   constexpr int kRounds = 2000;
   microsecondsPerPresent(screen, DirtyRect{0, 549, 0, 349}, 100);  // warm up

@@ -12,45 +12,41 @@
 #include "render/frame_buffer.h"
 #include "render/text.h"
 #include "scenes/scenes.h"
-#include "test_screen.h"
+#include "support/test_frame.h"
 
 namespace {
 
 class Fixture {
  public:
   Fixture() {
-    createFontTable();
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(TX3_FONT_FOLDER);
     DRIVE_PATH folder;
     folder.setToCurrentDirectory();
-    for (int font = 0; font < kFontCount; ++font) loadFont(folder, font);
+    for (int font = 0; font < kFontCount; ++font) loadFont(fonts, folder, font);
     std::filesystem::current_path(previous);
+    frame.fonts = &fonts;
   }
-  ~Fixture() { releaseFontTable(); }
 
-  TestScreen screen;
+  void clearFrame() {
+    std::memset(frame.pixels, 0, static_cast<size_t>(frame.pitch) * frame.height);
+    benchmark::ClobberMemory();
+  }
+
+  FontTable fonts;
+  TestFrame frame;
 };
-
-size_t frameBytes() {
-  return static_cast<size_t>(frame.pitch) * frameHeight();
-}
-
-void clearFrame() {
-  std::memset(frame.pixels, 0, frameBytes());
-  benchmark::ClobberMemory();
-}
 
 void BM_MemsetFrame(benchmark::State& state) {
   Fixture fixture;
-  for (auto _ : state) clearFrame();
+  for (auto _ : state) fixture.clearFrame();
 }
 BENCHMARK(BM_MemsetFrame);
 
 void BM_Gradient(benchmark::State& state) {
   Fixture fixture;
   for (auto _ : state) {
-    drawGradient();
+    drawGradient(fixture.frame);
     benchmark::ClobberMemory();
   }
 }
@@ -60,7 +56,7 @@ void BM_TextLine(benchmark::State& state) {
   Fixture fixture;
   const char* line = "Click 'Next' to install the update now.!";  // 40 characters
   for (auto _ : state) {
-    drawText(10, 100, kFontBody, 0, line);
+    drawText(fixture.frame, 10, 100, kFontBody, 0, line);
     benchmark::ClobberMemory();
   }
 }
@@ -79,12 +75,12 @@ void BM_WizardPage(benchmark::State& state) {
   int64_t scenes = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    drawWizardScene();
+    drawWizardScene(fixture.frame);
     benchmark::ClobberMemory();
     sceneSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     ++scenes;
   }
-  const double memsetSeconds = secondsPerRun(clearFrame, 2000);
+  const double memsetSeconds = secondsPerRun([&fixture] { fixture.clearFrame(); }, 2000);
   state.counters["memset_ns"] = memsetSeconds * 1e9;
   state.counters["x_memset"] = sceneSeconds / static_cast<double>(scenes) / memsetSeconds;
 }

@@ -8,7 +8,7 @@
 #include "render/status.h"
 #include "render/text.h"
 #include "scratch_folder.h"
-#include "test_screen.h"
+#include "support/test_frame.h"
 
 namespace {
 
@@ -23,26 +23,26 @@ char everyCode[256];
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static TestScreen* screen = [] {
+  static TestFrame* frame = [] {
     enterScratchFolder();
     for (int code = 1; code < 256; ++code) everyCode[code - 1] = static_cast<char>(code);
-    return new TestScreen(550, 350);
+    return new TestFrame(550, 350);
   }();
-  (void)screen;
   writeInput(fontFileName(kFontBody), data, size);
-  if (createFontTable() != kStatusOk) std::abort();
+  FontTable fonts;
+  frame->fonts = &fonts;
   DRIVE_PATH folder;
-  const int status = loadFont(folder, kFontBody);
+  const int status = loadFont(fonts, folder, kFontBody);
   if (status == kStatusOk) {
     for (const Position& at : kPositions) {
-      drawText(at.x, at.y, kFontBody, 0x7FFF, everyCode);
-      drawText(at.x, at.y, kFontBody, 0xFFE0, everyCode + 200);
+      drawText(*frame, at.x, at.y, kFontBody, 0x7FFF, everyCode);
+      drawText(*frame, at.x, at.y, kFontBody, 0xFFE0, everyCode + 200);
     }
-    textWidth(kFontBody, everyCode);
-    for (int p = 1; p < 256; ++p) glyphGap(kFontBody, everyCode, p);
-  } else if (loadedFont(kFontBody) != nullptr) {
+    textWidth(*frame, kFontBody, everyCode);
+    for (int p = 1; p < 256; ++p) glyphGap(*frame, kFontBody, everyCode, p);
+  } else if (loadedFont(&fonts, kFontBody) != nullptr) {
     std::abort();  // a font that failed must leave no record behind
   }
-  releaseFontTable();
+  frame->fonts = nullptr;
   return 0;
 }

@@ -7,7 +7,12 @@
 // and rectangle is decided before these are called.
 namespace platform {
 
+class WindowEvents;
 using WindowHandle = void*;
+
+// The handle the program was started with; the window class, the window and
+// the program's cursors belong to it.
+void rememberProgramInstance(void* instance);
 
 // Border sizes of a fixed-frame captioned window, and the desktop's size.
 struct WindowMetrics {
@@ -24,8 +29,10 @@ void registerWindowClass();
 WindowMetrics readWindowMetrics();
 
 // A top-level window with a system menu and a minimise box but no sizing
-// border or maximise box; null when it was not created.
-WindowHandle createWindow(const char* title, int x, int y, int outerWidth, int outerHeight);
+// border or maximise box; null when it was not created. What happens to it
+// is reported to `events` until it is destroyed.
+WindowHandle createWindow(const char* title, int x, int y, int outerWidth, int outerHeight,
+                          WindowEvents& events);
 void updateWindow(WindowHandle window);
 void showWindow(WindowHandle window);
 void hideWindow(WindowHandle window);
@@ -54,8 +61,8 @@ struct Presentation {
 };
 void presentImage(WindowHandle window, const Presentation& presentation);
 
-// Hands every message waiting in the queue to the window procedure, without
-// waiting for new ones; true when there was at least one.
+// Hands every message waiting in the queue on, without waiting for new ones;
+// true when there was at least one.
 bool dispatchWaitingMessages();
 
 // Returns when a message arrives or after `milliseconds`, whichever is first.

@@ -2,21 +2,57 @@
 
 #include <cstdint>
 
-// What the display window does with the messages it handles. The backends
-// decode nothing themselves: they pass the message's raw parameters here.
-namespace window_events {
+// The installer's own key numbers. The platform's key codes are translated
+// into these before the program sees a key; keys it does not know arrive as
+// KEY_NONE.
+enum LogicalKey : int {
+  KEY_NONE = 0,
+  KEY_LEFT,
+  KEY_RIGHT,
+  KEY_BACKSPACE,
+  KEY_DELETE,
+  KEY_ESCAPE,
+  KEY_RETURN,
+  KEY_TAB,
+  KEY_INSERT,
+  KEY_PLUS,
+  KEY_MINUS,
+  KEY_F1,
+  KEY_F2,
+  KEY_F3,
+  KEY_F4,
+  KEY_F5,
+  KEY_F6,
+  KEY_F7,
+  KEY_F8,
+  KEY_F9,
+};
 
-// The window or the application gains (low word of `state` not 0) or loses
-// activation.
-void activation(uint64_t state);
-// Called between the platform's begin and end of painting.
-void paint();
-void closeRequest();
-void keyDown(uint64_t virtualKey);
-void character(uint64_t code);
-// The pointer's client position packed as the low and the high word.
-void mouseMove(uint64_t position);
-void leftButton(bool down);
-void rightButton(bool down);
+enum class MouseButton { left, right };
 
-}  // namespace window_events
+namespace platform {
+
+// What happens to the display window, decoded from the platform's messages.
+// The program implements it; the platform calls it while it dispatches
+// messages, and inside the calls that deliver messages at once (creating,
+// moving or retitling the window, the modal loop of a message box).
+class WindowEvents {
+ public:
+  // The window or the application gains (true) or loses activation.
+  virtual void activated(bool active) = 0;
+  // The window must be painted again.
+  virtual void paint() = 0;
+  // The close box, the system menu or Alt+F4.
+  virtual void closeRequested() = 0;
+  virtual void keyPressed(LogicalKey key) = 0;
+  // A character typed, in the system's ANSI code page.
+  virtual void characterTyped(uint8_t character) = 0;
+  // The pointer's position in client pixels; negative outside the client area.
+  virtual void pointerMoved(int16_t x, int16_t y) = 0;
+  virtual void buttonChanged(MouseButton button, bool down) = 0;
+
+ protected:
+  ~WindowEvents() = default;
+};
+
+}  // namespace platform

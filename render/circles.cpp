@@ -1,8 +1,9 @@
+#include "render/primitives.h"
+
 #include <cstdint>
 #include <new>
 
 #include "render/frame_buffer.h"
-#include "render/primitives.h"
 #include "render/status.h"
 
 namespace {
@@ -15,9 +16,16 @@ struct Span {
 
 class MidpointCircle {
  public:
-  MidpointCircle(int16_t x0, int16_t y0, int16_t x1, int16_t y1, bool dashed, uint16_t colour,
-                 Span* spans)
-      : x0_(x0), y0_(y0), x1_(x1), y1_(y1), dashed_(dashed), colour_(colour), spans_(spans) {}
+  MidpointCircle(FrameBuffer& frame, int16_t x0, int16_t y0, int16_t x1, int16_t y1, bool dashed,
+                 uint16_t colour, Span* spans)
+      : frame_(frame),
+        x0_(x0),
+        y0_(y0),
+        x1_(x1),
+        y1_(y1),
+        dashed_(dashed),
+        colour_(colour),
+        spans_(spans) {}
 
   void trace() {
     const int cx = x0_ + (x1_ - x0_ + 1) / 2;
@@ -40,11 +48,11 @@ class MidpointCircle {
     if (y != 0) plotOctants(cx, cy, y, y, step);
   }
 
-  void fillSpans(uint16_t colour) const {
+  void fillSpans(uint16_t colour) {
     for (int i = 0; i < rows(); ++i) {
       if (spans_[i].right == 0) continue;
       const int16_t row = static_cast<int16_t>(y0_ + i - 1);
-      drawLine(spans_[i].left, row, spans_[i].right, row, kLineSolid, colour);
+      drawLine(frame_, spans_[i].left, row, spans_[i].right, row, kLineSolid, colour);
     }
   }
 
@@ -66,13 +74,14 @@ class MidpointCircle {
 
   void plot(int x, int y) {
     if (x < x0_ - 1 || x > x1_ + 1 || y < y0_ - 1 || y > y1_ + 1) return;
-    *framePixel(x, y) = colour_;
+    *framePixel(frame_, x, y) = colour_;
     if (spans_ == nullptr) return;
     Span& span = spans_[y - y0_ + 1];
     if (x < span.left) span.left = static_cast<int16_t>(x);
     if (x > span.right) span.right = static_cast<int16_t>(x);
   }
 
+  FrameBuffer& frame_;
   int x0_, y0_, x1_, y1_;
   bool dashed_;
   uint16_t colour_;
@@ -81,9 +90,10 @@ class MidpointCircle {
 
 }  // namespace
 
-int drawCircle(int16_t x0, int16_t y0, int16_t x1, int16_t y1, int flags, uint16_t colour) {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
-  clampRect(x0, y0, x1, y1);
+int drawCircle(FrameBuffer& frame, int16_t x0, int16_t y0, int16_t x1, int16_t y1, int flags,
+               uint16_t colour) {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
+  clampRect(frame, x0, y0, x1, y1);
   // The circle lies inside the box's border.
   ++x0;
   ++y0;
@@ -94,7 +104,7 @@ int drawCircle(int16_t x0, int16_t y0, int16_t x1, int16_t y1, int flags, uint16
   const bool dashed = !filled && (flags & kShapeSolidOutline) == 0;
   // Without room for the span table the outline alone is drawn.
   Span* spans = filled ? new (std::nothrow) Span[y1 - y0 + 3] : nullptr;
-  MidpointCircle circle(x0, y0, x1, y1, dashed, colour, spans);
+  MidpointCircle circle(frame, x0, y0, x1, y1, dashed, colour, spans);
   circle.trace();
   if (spans != nullptr) {
     circle.fillSpans(colour);

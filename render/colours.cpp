@@ -1,12 +1,13 @@
-#include "render/frame_buffer.h"
 #include "render/primitives.h"
+
+#include "render/frame_buffer.h"
 #include "render/status.h"
 
-uint16_t readPixel(int16_t x, int16_t y) {
-  if (!isFrameReady()) return 0;
+uint16_t readPixel(FrameBuffer& frame, int16_t x, int16_t y) {
+  if (!isFrameReady(frame)) return 0;
   int16_t right = x, bottom = y;
-  clampRect(x, y, right, bottom);
-  return *framePixel(x, y);
+  clampRect(frame, x, y, right, bottom);
+  return *framePixel(frame, x, y);
 }
 
 namespace {

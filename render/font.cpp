@@ -1,11 +1,5 @@
 #include "render/font.h"
 
-#include <new>
-
-#include "render/status.h"
-
-FontTable* fontTable = nullptr;
-
 namespace {
 
 constexpr const char* kFontFiles[kFontCount] = {
@@ -19,33 +13,24 @@ bool isFontId(int font) {
 
 }  // namespace
 
-int createFontTable() {
-  if (fontTable != nullptr) return kStatusOk;
-  fontTable = new (std::nothrow) FontTable{};
-  return fontTable != nullptr ? kStatusOk : kStatusFontTableNotAllocated;
-}
-
-void releaseFontTable() {
-  if (fontTable == nullptr) return;
-  for (int font = 0; font < kFontCount; ++font) freeFont(font);
-  delete fontTable;
-  fontTable = nullptr;
+FontTable::~FontTable() {
+  for (int font = 0; font < kFontCount; ++font) freeFont(*this, font);
 }
 
 const char* fontFileName(int font) {
   return isFontId(font) ? kFontFiles[font] : nullptr;
 }
 
-void freeFont(int font) {
-  if (fontTable == nullptr || !isFontId(font)) return;
-  BitmapFont*& slot = fontTable->slots[font];
+void freeFont(FontTable& table, int font) {
+  if (!isFontId(font)) return;
+  BitmapFont*& slot = table.slots[font];
   if (slot == nullptr) return;
   for (Glyph& glyph : slot->glyphs) delete[] glyph.pixels;
   delete slot;
   slot = nullptr;
 }
 
-const BitmapFont* loadedFont(int font) {
-  if (fontTable == nullptr || !isFontId(font)) return nullptr;
-  return fontTable->slots[font];
+const BitmapFont* loadedFont(const FontTable* table, int font) {
+  if (table == nullptr || !isFontId(font)) return nullptr;
+  return table->slots[font];
 }

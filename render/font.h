@@ -41,31 +41,30 @@ struct BitmapFont {
   Glyph glyphs[256];  // by character code; codes below 32 stay empty
 };
 
-// One slot a font, empty (null) until loaded.
+// One slot a font, empty (null) until loaded. The table owns its fonts:
+// destroying it releases every one, in slot order.
 struct FontTable {
-  BitmapFont* slots[kFontCount];
+  FontTable() = default;
+  ~FontTable();
+  FontTable(const FontTable&) = delete;
+  FontTable& operator=(const FontTable&) = delete;
+
+  BitmapFont* slots[kFontCount] = {};
 };
-
-// The process's font table; null while the display has none.
-extern FontTable* fontTable;
-
-// Creates the table with every slot empty, unless it exists:
-// kStatusOk or kStatusFontTableNotAllocated.
-int createFontTable();
-// Frees every loaded font and the table.
-void releaseFontTable();
 
 // The font's file name, such as "arial_14.fnt"; null for an id out of range.
 const char* fontFileName(int font);
 
-// Reads the font's file from the folder into its slot: kStatusOk, or
-// kStatusFileNotOpened, kStatusFontNotAllocated, kStatusReadFailed (also for
-// a file whose numbers do not fit together) or kStatusGlyphNotAllocated, and
-// then the slot is empty. kStatusFontTableNotAllocated without a table.
-int loadFont(const DRIVE_PATH& folder, int font);
+// Reads the font's file from the folder into its slot, replacing a font
+// loaded there before: kStatusOk, or kStatusFileNotOpened,
+// kStatusFontNotAllocated, kStatusReadFailed (also for a file whose numbers
+// do not fit together) or kStatusGlyphNotAllocated, and then the slot is
+// empty.
+int loadFont(FontTable& table, const DRIVE_PATH& folder, int font);
 
 // Releases the font and empties its slot; an empty slot stays as it is.
-void freeFont(int font);
+void freeFont(FontTable& table, int font);
 
-// The loaded font of that id, or null (also for an id out of range).
-const BitmapFont* loadedFont(int font);
+// The loaded font of that id, or null (also for an id out of range or
+// without a table).
+const BitmapFont* loadedFont(const FontTable* table, int font);

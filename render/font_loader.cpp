@@ -1,8 +1,9 @@
+#include "render/font.h"
+
 #include <cstddef>
 #include <new>
 
 #include "archive/file_stream.h"
-#include "render/font.h"
 #include "render/status.h"
 
 namespace {
@@ -61,20 +62,19 @@ int readFont(FILE_STREAM& stream, BitmapFont& font) {
 
 }  // namespace
 
-int loadFont(const DRIVE_PATH& folder, int font) {
+int loadFont(FontTable& table, const DRIVE_PATH& folder, int font) {
   const char* fileName = fontFileName(font);
   if (fileName == nullptr) return kStatusFileNotOpened;
-  if (fontTable == nullptr) return kStatusFontTableNotAllocated;
   FILE_STREAM stream;
   // No byte-order mark: the files are little-endian from their first byte.
   if (!stream.open(folder, fileName, 0, ReadBinary)) return kStatusFileNotOpened;
-  freeFont(font);  // a font loaded again replaces the old one
+  freeFont(table, font);  // a font loaded again replaces the old one
   BitmapFont* loaded = new (std::nothrow) BitmapFont{};
   if (loaded == nullptr) return kStatusFontNotAllocated;
   // In the slot at once, so that freeFont releases whatever was read.
-  fontTable->slots[font] = loaded;
+  table.slots[font] = loaded;
   const int status = readFont(stream, *loaded);
   stream.close();
-  if (status != kStatusOk) freeFont(font);
+  if (status != kStatusOk) freeFont(table, font);
   return status;
 }

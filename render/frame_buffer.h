@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+struct FontTable;
+
 // The smallest rectangle holding everything drawn since the last
 // presentation, bounds inclusive; every bound is -1 while nothing is dirty.
 struct DirtyRect {
@@ -14,31 +16,40 @@ struct DirtyRect {
   void clear() { *this = DirtyRect{}; }
 };
 
-// The single off-screen frame: 5-5-5 pixels (blue bits 0-4, green 5-9,
-// red 10-14, bit 15 carries no colour), top row first, rows `pitch` bytes
-// apart. Its width and height are the ones recorded in the QVIO object.
+// An off-screen frame: 5-5-5 pixels (blue bits 0-4, green 5-9, red 10-14,
+// bit 15 carries no colour), top row first, rows `pitch` bytes apart. It owns
+// its pixel array and knows the fonts that text is drawn with.
 struct FrameBuffer {
+  FrameBuffer() = default;
+  ~FrameBuffer() { release(); }
+  FrameBuffer(const FrameBuffer&) = delete;
+  FrameBuffer& operator=(const FrameBuffer&) = delete;
+
+  // Replaces the pixel array by a zeroed one of width x height pixels and
+  // records the size. False, with no array and the size unchanged, for a
+  // size below 1 or a failed allocation.
+  bool allocate(int16_t newWidth, int16_t newHeight);
+  // Frees the pixel array; the size stays as it was.
+  void release();
+
   uint16_t* pixels = nullptr;
+  int16_t width = 0;
+  int16_t height = 0;
   int32_t pitch = 0;
   uint8_t opening = 0;  // set while the display is being opened
   DirtyRect dirty;
+  const FontTable* fonts = nullptr;  // null: no fonts, text is not drawn
 };
-
-extern FrameBuffer frame;
 
 // Bytes per row for a frame of that width: two per pixel, rounded up to a
 // multiple of four as the platform's 16-bit bitmaps expect.
 int32_t framePitchFor(int16_t width);
 
-// The frame's size from the registered screen; 0 without one.
-int16_t frameWidth();
-int16_t frameHeight();
-
 // Drawing is allowed only on an open frame.
-bool isFrameReady();
+bool isFrameReady(const FrameBuffer& frame);
 
 // The pixel at (x, y); the caller has clamped the point into the frame.
-inline uint16_t* framePixel(int x, int y) {
+inline uint16_t* framePixel(const FrameBuffer& frame, int x, int y) {
   return reinterpret_cast<uint16_t*>(reinterpret_cast<uint8_t*>(frame.pixels) +
                                      static_cast<intptr_t>(y) * frame.pitch) +
          x;
@@ -55,4 +66,4 @@ inline int16_t saturate16(int value) {
 // Clamps the rectangle into the frame (never culls it: a rectangle wholly
 // outside lands on the nearest edge), orders its corners and widens the
 // dirty rectangle by it.
-void clampRect(int16_t& x0, int16_t& y0, int16_t& x1, int16_t& y1);
+void clampRect(FrameBuffer& frame, int16_t& x0, int16_t& y0, int16_t& x1, int16_t& y1);

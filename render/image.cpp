@@ -48,11 +48,11 @@ void IMAGE::convertTo555() {
   is565 = 0;
 }
 
-int IMAGE::grab(int16_t x, int16_t y, int16_t w, int16_t h) {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
+int IMAGE::grab(FrameBuffer& frame, int16_t x, int16_t y, int16_t w, int16_t h) {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
   int16_t x0 = x, y0 = y;
   int16_t x1 = saturate16(x + w - 1), y1 = saturate16(y + h - 1);
-  clampRect(x0, y0, x1, y1);
+  clampRect(frame, x0, y0, x1, y1);
   const int16_t clampedWidth = static_cast<int16_t>(x1 - x0 + 1);
   const int16_t clampedHeight = static_cast<int16_t>(y1 - y0 + 1);
   const int status = reallocate(clampedWidth, clampedHeight);
@@ -60,23 +60,23 @@ int IMAGE::grab(int16_t x, int16_t y, int16_t w, int16_t h) {
   width = clampedWidth;
   height = clampedHeight;
   for (int row = 0; row < height; ++row)
-    std::memcpy(pixels + static_cast<size_t>(row) * width, framePixel(x0, y0 + row),
+    std::memcpy(pixels + static_cast<size_t>(row) * width, framePixel(frame, x0, y0 + row),
                 static_cast<size_t>(width) * 2);
   return kStatusOk;
 }
 
-int IMAGE::put(int16_t x, int16_t y) const {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
+int IMAGE::put(FrameBuffer& frame, int16_t x, int16_t y) const {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
   if (pixels == nullptr) return kStatusPictureEmpty;
   int16_t x0 = x, y0 = y;
   int16_t x1 = saturate16(x + width - 1), y1 = saturate16(y + height - 1);
-  clampRect(x0, y0, x1, y1);
+  clampRect(frame, x0, y0, x1, y1);
   // A picture reaching past the left or top edge loses its columns and rows
   // there; the rest stays where it was placed.
   const Clip columns = clipSpan(x, width, x0, x1);
   const Clip rows = clipSpan(y, height, y0, y1);
   for (int row = 0; row < rows.count; ++row)
-    std::memcpy(framePixel(x0, y0 + row),
+    std::memcpy(framePixel(frame, x0, y0 + row),
                 pixels + static_cast<size_t>(rows.offset + row) * width + columns.offset,
                 static_cast<size_t>(columns.count) * 2);
   return kStatusOk;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class DRIVE_PATH;
+struct FrameBuffer;
 
 // A rectangular picture of 16-bit pixels, row by row from the top. It can be
 // grabbed from and put into the frame, and read from and written to the
@@ -16,11 +17,11 @@ class IMAGE {
 
   // Copies the frame's rectangle of w x h pixels at (x, y), clamped into the
   // frame, into the picture, which takes the clamped size.
-  int grab(int16_t x, int16_t y, int16_t w, int16_t h);
+  int grab(FrameBuffer& frame, int16_t x, int16_t y, int16_t w, int16_t h);
   // Copies the picture into the frame at (x, y); what lies outside the frame
   // is clipped off. Drawing is clamped, not culled: a picture wholly outside
   // leaves its pixel nearest to the frame on the frame's edge.
-  int put(int16_t x, int16_t y) const;
+  int put(FrameBuffer& frame, int16_t x, int16_t y) const;
   // The pixel as a 5-5-5 word; 0 without pixels or outside the picture.
   uint16_t pixelAt(int16_t x, int16_t y) const;
 

@@ -1,9 +1,10 @@
+#include "render/primitives.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
 
 #include "render/frame_buffer.h"
-#include "render/primitives.h"
 #include "render/status.h"
 
 namespace {
@@ -40,8 +41,15 @@ void drawRun(uint16_t* first, int count, intptr_t stride, bool solid, uint16_t c
 // plotted, and only those advance the dash.
 class SlopedLine {
  public:
-  SlopedLine(int16_t left, int16_t top, int16_t right, int16_t bottom, bool solid, uint16_t colour)
-      : left_(left), top_(top), right_(right), bottom_(bottom), solid_(solid), colour_(colour) {}
+  SlopedLine(const FrameBuffer& frame, int16_t left, int16_t top, int16_t right, int16_t bottom,
+             bool solid, uint16_t colour)
+      : frame_(frame),
+        left_(left),
+        top_(top),
+        right_(right),
+        bottom_(bottom),
+        solid_(solid),
+        colour_(colour) {}
 
   // Walks the major axis (the longer one, x on a tie) from its lower end.
   void trace(int xa, int ya, int xb, int yb) {
@@ -80,10 +88,11 @@ class SlopedLine {
 
   void plot(int x, int y) {
     if (x < left_ || x > right_ || y < top_ || y > bottom_) return;
-    if (solid_ || dashShows(counted_)) *framePixel(x, y) = colour_;
+    if (solid_ || dashShows(counted_)) *framePixel(frame_, x, y) = colour_;
     ++counted_;
   }
 
+  const FrameBuffer& frame_;
   int left_, top_, right_, bottom_;
   bool solid_;
   uint16_t colour_;
@@ -93,17 +102,18 @@ class SlopedLine {
 
 }  // namespace
 
-int drawLine(int16_t xa, int16_t ya, int16_t xb, int16_t yb, int style, uint16_t colour) {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
+int drawLine(FrameBuffer& frame, int16_t xa, int16_t ya, int16_t xb, int16_t yb, int style,
+             uint16_t colour) {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
   int16_t left = xa, top = ya, right = xb, bottom = yb;
-  clampRect(left, top, right, bottom);
+  clampRect(frame, left, top, right, bottom);
   const bool solid = isSolid(style);
   if (top == bottom) {
-    drawRun(framePixel(left, top), right - left + 1, 1, solid, colour);
+    drawRun(framePixel(frame, left, top), right - left + 1, 1, solid, colour);
   } else if (left == right) {
-    drawRun(framePixel(left, top), bottom - top + 1, frame.pitch / 2, solid, colour);
+    drawRun(framePixel(frame, left, top), bottom - top + 1, frame.pitch / 2, solid, colour);
   } else {
-    SlopedLine(left, top, right, bottom, solid, colour).trace(xa, ya, xb, yb);
+    SlopedLine(frame, left, top, right, bottom, solid, colour).trace(xa, ya, xb, yb);
   }
   return kStatusOk;
 }

@@ -1,12 +1,13 @@
 // 24-bit PCX pictures: every row is stored as a red, a green and a blue plane
 // line of 8-bit channels, run-length coded.
+#include "render/image.h"
+
 #include <cstring>
 #include <memory>
 #include <new>
 
 #include "archive/drive_path.h"
 #include "archive/file_stream.h"
-#include "render/image.h"
 #include "render/pcx_header.h"
 #include "render/picture_file.h"
 #include "render/status.h"

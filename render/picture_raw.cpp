@@ -1,8 +1,9 @@
 // The renderer's own picture file: a byte-order mark, the size, the 5-6-5 flag
 // and the pixel words.
+#include "render/image.h"
+
 #include "archive/drive_path.h"
 #include "archive/file_stream.h"
-#include "render/image.h"
 #include "render/picture_file.h"
 #include "render/status.h"
 

@@ -1,10 +1,11 @@
 // Pictures dumped with a 48-byte header: 32-bit width and height, 8 unused
 // bytes and a pixel-format block whose green mask tells 5-6-5 from 5-5-5.
+#include "render/image.h"
+
 #include <cstdint>
 
 #include "archive/drive_path.h"
 #include "archive/file_stream.h"
-#include "render/image.h"
 #include "render/picture_file.h"
 #include "render/status.h"
 

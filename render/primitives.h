@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+struct FrameBuffer;
+
 // Drawing into the frame. Every operation checks first that the frame is open
 // (else kStatusFrameNotOpen, with no other effect) and clamps what it draws
 // into the frame, widening the dirty rectangle.
@@ -16,21 +18,25 @@ inline constexpr int kShapeSolidOutline = 2;
 inline constexpr int kShapeFilled = 4;
 
 // A line between two points, both included.
-int drawLine(int16_t xa, int16_t ya, int16_t xb, int16_t yb, int style, uint16_t colour);
+int drawLine(FrameBuffer& frame, int16_t xa, int16_t ya, int16_t xb, int16_t yb, int style,
+             uint16_t colour);
 
 // Bit 0 of the flags: dashed outline; else bit 1: solid outline; else a fill
 // that leaves out the right column and the bottom row.
-int drawRect(int16_t x0, int16_t y0, int16_t x1, int16_t y1, int flags, uint16_t colour);
+int drawRect(FrameBuffer& frame, int16_t x0, int16_t y0, int16_t x1, int16_t y1, int flags,
+             uint16_t colour);
 
 // A circle inscribed in the square box. Bit 2: filled disc; else bit 1: solid
 // outline; else dashed. kStatusCircleNotSquare when the box is not square.
-int drawCircle(int16_t x0, int16_t y0, int16_t x1, int16_t y1, int flags, uint16_t colour);
+int drawCircle(FrameBuffer& frame, int16_t x0, int16_t y0, int16_t x1, int16_t y1, int flags,
+               uint16_t colour);
 
 // Writes the colour where the w x h mask (row by row) is not zero.
-int fillMask(int16_t x, int16_t y, int16_t w, int16_t h, uint16_t colour, const uint8_t* mask);
+int fillMask(FrameBuffer& frame, int16_t x, int16_t y, int16_t w, int16_t h, uint16_t colour,
+             const uint8_t* mask);
 
 // The pixel word at the point clamped into the frame; 0 while it is closed.
-uint16_t readPixel(int16_t x, int16_t y);
+uint16_t readPixel(FrameBuffer& frame, int16_t x, int16_t y);
 
 // Brightness scaled by percent (above 100 brightens, capped per channel),
 // in 5-5-5 or, with is565, in 5-6-5. Needs no frame.

@@ -34,15 +34,16 @@ class GlyphPainter {
     }
   }
 
-  void paint(const BitmapFont& font, const Glyph& glyph, int64_t px, int y) {
+  void drawGlyph(FrameBuffer& frame, const BitmapFont& font, const Glyph& glyph, int64_t px,
+                 int y) {
     const int height = font.height;
     int16_t x0 = saturate16(static_cast<int>(std::clamp<int64_t>(px, INT16_MIN, INT16_MAX)));
     int16_t x1 = saturate16(
         static_cast<int>(std::clamp<int64_t>(px + glyph.width - 1, INT16_MIN, INT16_MAX)));
     int16_t y0 = saturate16(y), y1 = saturate16(y + height - 1);
-    clampRect(x0, y0, x1, y1);
-    const int frameRight = frameWidth() - 1;  // the last column never receives text
-    const int lastRow = frameHeight() - 1;
+    clampRect(frame, x0, y0, x1, y1);
+    const int frameRight = frame.width - 1;  // the last column never receives text
+    const int lastRow = frame.height - 1;
     if (px >= frameRight || y >= lastRow) return;
     // Parts of the glyph left of or above the frame are cut away.
     const int firstColumn = px < 0 ? static_cast<int>(std::min<int64_t>(-px, glyph.width)) : 0;
@@ -51,7 +52,7 @@ class GlyphPainter {
     const int rowEnd = std::min(glyph.inkEnd, lastRow - y + 1);
     for (int r = std::max(glyph.inkTop, -y); r < rowEnd; ++r) {
       const uint8_t* source = glyph.pixels + static_cast<size_t>(r) * glyph.bytesPerRow;
-      paintRow(source, framePixel(static_cast<int>(px + firstColumn), y + r), firstColumn,
+      paintRow(source, framePixel(frame, static_cast<int>(px + firstColumn), y + r), firstColumn,
                endColumn);
     }
   }
@@ -94,23 +95,23 @@ class GlyphPainter {
 
 }  // namespace
 
-int32_t fontHeight(int font) {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
-  const BitmapFont* loaded = loadedFont(font);
+int32_t fontHeight(const FrameBuffer& frame, int font) {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
+  const BitmapFont* loaded = loadedFont(frame.fonts, font);
   return loaded != nullptr ? loaded->height : 0;
 }
 
-int32_t glyphGap(int font, const char* text, int position) {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
-  const BitmapFont* loaded = loadedFont(font);
+int32_t glyphGap(const FrameBuffer& frame, int font, const char* text, int position) {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
+  const BitmapFont* loaded = loadedFont(frame.fonts, font);
   // Position 0 has no character before it.
   if (loaded == nullptr || text == nullptr || position < 1) return 0;
   return gapBefore(*loaded, text, position);
 }
 
-int32_t textWidth(int font, const char* text) {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
-  const BitmapFont* loaded = loadedFont(font);
+int32_t textWidth(const FrameBuffer& frame, int font, const char* text) {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
+  const BitmapFont* loaded = loadedFont(frame.fonts, font);
   if (loaded == nullptr || text == nullptr) return 0;
   int64_t width = 0;
   for (int i = 0; text[i] != 0; ++i) {
@@ -120,10 +121,11 @@ int32_t textWidth(int font, const char* text) {
   return static_cast<int32_t>(std::min<int64_t>(width, INT32_MAX));
 }
 
-int drawText(int16_t x, int16_t y, int font, uint16_t colour, const char* text) {
-  if (!isFrameReady()) return kStatusFrameNotOpen;
+int drawText(FrameBuffer& frame, int16_t x, int16_t y, int font, uint16_t colour,
+             const char* text) {
+  if (!isFrameReady(frame)) return kStatusFrameNotOpen;
   if (text == nullptr) return kStatusNoText;
-  const BitmapFont* loaded = loadedFont(font);
+  const BitmapFont* loaded = loadedFont(frame.fonts, font);
   if (loaded == nullptr) return kStatusFontNotLoaded;
   GlyphPainter painter(colour);
   int64_t pen = x;
@@ -131,7 +133,7 @@ int drawText(int16_t x, int16_t y, int font, uint16_t colour, const char* text) 
     const auto code = static_cast<unsigned char>(text[i]);
     if (code < kSpace) continue;
     const Glyph& glyph = loaded->glyphs[code];
-    if (code > kSpace && glyph.pixels != nullptr) painter.paint(*loaded, glyph, pen, y);
+    if (code > kSpace && glyph.pixels != nullptr) painter.drawGlyph(frame, *loaded, glyph, pen, y);
     pen += glyph.width + gapBefore(*loaded, text, i + 1);
   }
   return kStatusOk;

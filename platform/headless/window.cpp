@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "platform/window.h"
-#include "platform/window_events.h"
 #include "platform/window_icon.h"
 
 namespace {
@@ -22,7 +21,8 @@ struct Desktop {
   std::vector<uint32_t> screen;
   int presentations = 0;
   int lastPresentedArea = 0;
-  std::deque<std::function<void()>> queue;
+  std::deque<std::function<void(platform::WindowEvents&)>> queue;
+  platform::WindowEvents* listener = nullptr;
   int idleWaits = 0;
 };
 Desktop desktop;
@@ -53,13 +53,15 @@ uint32_t screenColour(uint16_t pixel) {
   return (red << 19) | (green << 11) | (blue << 3);
 }
 
-void post(std::function<void()> message) {
+void post(std::function<void(platform::WindowEvents&)> message) {
   desktop.queue.push_back(std::move(message));
 }
 
 }  // namespace
 
 namespace platform {
+
+void rememberProgramInstance(void*) {}
 
 void registerWindowClass() {
   ++desktop.classRegistrations;
@@ -75,8 +77,10 @@ WindowMetrics readWindowMetrics() {
   return metrics;
 }
 
-WindowHandle createWindow(const char* title, int x, int y, int outerWidth, int outerHeight) {
+WindowHandle createWindow(const char* title, int x, int y, int outerWidth, int outerHeight,
+                          WindowEvents& events) {
   if (desktop.failCreation) return nullptr;
+  desktop.listener = &events;
   ++desktop.windowsCreated;
   desktop.window = headless::WindowRecord{};
   desktop.window.exists = true;
@@ -109,6 +113,7 @@ void moveWindow(WindowHandle, int x, int y, int outerWidth, int outerHeight) {
 void destroyWindow(WindowHandle) {
   desktop.window.exists = false;
   desktop.window.visible = false;
+  desktop.listener = nullptr;
 }
 
 void minimiseWindow(WindowHandle) {
@@ -147,9 +152,11 @@ bool dispatchWaitingMessages() {
   const bool any = !desktop.queue.empty();
   // A message handled may post another; it waits for the next pump, as the
   // platform's queue would deliver it after the ones already waiting.
-  std::deque<std::function<void()>> waiting;
+  std::deque<std::function<void(platform::WindowEvents&)>> waiting;
   waiting.swap(desktop.queue);
-  for (auto& message : waiting) message();
+  // Without a window nothing receives them.
+  for (auto& message : waiting)
+    if (desktop.listener != nullptr) message(*desktop.listener);
   return any;
 }
 
@@ -201,30 +208,25 @@ int lastPresentedArea() {
 }
 
 void postActivation(bool active) {
-  post([active] { window_events::activation(active ? 1 : 0); });
+  post([active](platform::WindowEvents& events) { events.activated(active); });
 }
 void postPaint() {
-  post([] { window_events::paint(); });
+  post([](platform::WindowEvents& events) { events.paint(); });
 }
 void postClose() {
-  post([] { window_events::closeRequest(); });
+  post([](platform::WindowEvents& events) { events.closeRequested(); });
 }
-void postKeyDown(uint64_t virtualKey) {
-  post([virtualKey] { window_events::keyDown(virtualKey); });
+void postKey(LogicalKey key) {
+  post([key](platform::WindowEvents& events) { events.keyPressed(key); });
 }
-void postCharacter(uint64_t code) {
-  post([code] { window_events::character(code); });
+void postCharacter(uint8_t character) {
+  post([character](platform::WindowEvents& events) { events.characterTyped(character); });
 }
-void postMouseMove(int16_t x, int16_t y) {
-  const uint64_t packed =
-      static_cast<uint16_t>(x) | (static_cast<uint64_t>(static_cast<uint16_t>(y)) << 16);
-  post([packed] { window_events::mouseMove(packed); });
+void postPointer(int16_t x, int16_t y) {
+  post([x, y](platform::WindowEvents& events) { events.pointerMoved(x, y); });
 }
-void postLeftButton(bool down) {
-  post([down] { window_events::leftButton(down); });
-}
-void postRightButton(bool down) {
-  post([down] { window_events::rightButton(down); });
+void postButton(MouseButton button, bool down) {
+  post([button, down](platform::WindowEvents& events) { events.buttonChanged(button, down); });
 }
 int queuedMessages() {
   return static_cast<int>(desktop.queue.size());

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/window_events.h"
+
 // The desktop that the headless platform simulates for tests: one window,
 // its client area as a screen of 0xRRGGBB pixels, and a message queue that
 // tests fill with input.
@@ -49,15 +51,14 @@ int presentations();
 // Pixels copied by the last presentation.
 int lastPresentedArea();
 
-// Queued input, handed to the window procedure by the next pump.
+// What happens to the window, reported to the program by the next pump.
 void postActivation(bool active);
 void postPaint();
 void postClose();
-void postKeyDown(uint64_t virtualKey);
-void postCharacter(uint64_t code);
-void postMouseMove(int16_t x, int16_t y);
-void postLeftButton(bool down);
-void postRightButton(bool down);
+void postKey(LogicalKey key);
+void postCharacter(uint8_t character);
+void postPointer(int16_t x, int16_t y);
+void postButton(MouseButton button, bool down);
 int queuedMessages();
 
 // Times the main loop waited for a message.

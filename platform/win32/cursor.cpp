@@ -1,12 +1,12 @@
 #include <windows.h>
 
 #include "platform/cursor.h"
-#include "platform/qvio.h"
+#include "platform/win32/program_instance.h"
 
 namespace platform {
 
 CursorHandle loadCursorResource(const char* name) {
-  return LoadCursorA(static_cast<HINSTANCE>(ProgramInstance()), name);
+  return LoadCursorA(programInstance(), name);
 }
 
 CursorHandle loadSystemCursor(SystemCursor cursor) {

@@ -1,53 +1,63 @@
+#include "platform/window.h"
+
 #include <windows.h>
 
-#include "platform/display_state.h"
-#include "platform/qvio.h"
-#include "platform/window.h"
+#include "platform/win32/keys.h"
+#include "platform/win32/program_instance.h"
 #include "platform/window_events.h"
 
 namespace {
 
 constexpr char kClassName[] = "main";
 
+HINSTANCE startedInstance = nullptr;
+// The display window's listener; there is one display window at a time.
+platform::WindowEvents* listener = nullptr;
+
 HWND handle(platform::WindowHandle window) {
   return static_cast<HWND>(window);
 }
 
-// Decodes the messages the display handles into the portable calls; the rest
-// go to the default handling, which also turns the close box, the system menu
+int16_t signedWord(WORD word) {
+  return static_cast<int16_t>(word);
+}
+
+// Decodes the messages the display handles into portable events; the rest go
+// to the default handling, which also turns the close box, the system menu
 // and Alt+F4 into WM_CLOSE.
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (listener == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
     case WM_ACTIVATE:
     case WM_ACTIVATEAPP:
-      window_events::activation(wParam);
+      listener->activated(LOWORD(wParam) != 0);
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
-      window_events::paint();
+      listener->paint();
       EndPaint(window, &paint);
       return 0;
     }
     case WM_CLOSE:
-      window_events::closeRequest();
+      listener->closeRequested();
       return 0;
     case WM_KEYDOWN:
-      window_events::keyDown(wParam);
+      listener->keyPressed(logicalKeyOf(wParam));
       return 0;
     case WM_CHAR:
-      window_events::character(wParam);
+      listener->characterTyped(static_cast<uint8_t>(wParam & 0xFF));
       return 0;
     case WM_MOUSEMOVE:
-      window_events::mouseMove(static_cast<uint64_t>(lParam));
+      listener->pointerMoved(signedWord(LOWORD(lParam)), signedWord(HIWORD(lParam)));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-      window_events::leftButton(message == WM_LBUTTONDOWN);
+      listener->buttonChanged(MouseButton::left, message == WM_LBUTTONDOWN);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-      window_events::rightButton(message == WM_RBUTTONDOWN);
+      listener->buttonChanged(MouseButton::right, message == WM_RBUTTONDOWN);
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);
@@ -56,12 +66,20 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
+HINSTANCE programInstance() {
+  return startedInstance;
+}
+
 namespace platform {
+
+void rememberProgramInstance(void* instance) {
+  startedInstance = static_cast<HINSTANCE>(instance);
+}
 
 void registerWindowClass() {
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = WindowProcedure;
-  windowClass.hInstance = static_cast<HINSTANCE>(ProgramInstance());
+  windowClass.hInstance = programInstance();
   windowClass.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
   windowClass.lpszClassName = kClassName;
   RegisterClassA(&windowClass);
@@ -79,10 +97,14 @@ WindowMetrics readWindowMetrics() {
   return metrics;
 }
 
-WindowHandle createWindow(const char* title, int x, int y, int outerWidth, int outerHeight) {
-  return CreateWindowExA(0, kClassName, title, WS_SYSMENU | WS_MINIMIZEBOX, x, y, outerWidth,
-                         outerHeight, nullptr, nullptr, static_cast<HINSTANCE>(ProgramInstance()),
-                         nullptr);
+WindowHandle createWindow(const char* title, int x, int y, int outerWidth, int outerHeight,
+                          WindowEvents& events) {
+  // Set first: creating the window already delivers messages.
+  listener = &events;
+  HWND window = CreateWindowExA(0, kClassName, title, WS_SYSMENU | WS_MINIMIZEBOX, x, y, outerWidth,
+                                outerHeight, nullptr, nullptr, programInstance(), nullptr);
+  if (window == nullptr) listener = nullptr;
+  return window;
 }
 
 void updateWindow(WindowHandle window) {
@@ -107,6 +129,7 @@ void moveWindow(WindowHandle window, int x, int y, int outerWidth, int outerHeig
 
 void destroyWindow(WindowHandle window) {
   DestroyWindow(handle(window));
+  listener = nullptr;
 }
 
 void minimiseWindow(WindowHandle window) {

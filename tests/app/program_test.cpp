@@ -7,29 +7,24 @@
 #include "app/tx3inst.h"
 #include "archive/archive_table.h"
 #include "platform/headless/headless.h"
-#include "platform/qvio.h"
 #include "support/exit_code.h"
 #include "support/temp_folder.h"
+#include "support/test_screen.h"
 
 namespace {
 
-struct Screen : QVIO {
-  bool Redraw() override { return true; }
-  bool Step() override { return false; }
-};
-
 TEST(ScreenTest, ASecondScreenEndsTheProcessWithItsMessage) {
-  Screen first;
-  EXPECT_EXIT(Screen second, exitedWithMinusOne(), "Second QVIO class declared\\.");
+  TestScreen first;
+  EXPECT_EXIT(TestScreen second, exitedWithMinusOne(), "Second QVIO class declared\\.");
 }
 
 TEST(ScreenTest, AnotherScreenMayFollowOnceTheFirstIsGone) {
   {
-    Screen first;
+    TestScreen first;
     EXPECT_EQ(QVIO::instance(), &first);
   }
   EXPECT_EQ(QVIO::instance(), nullptr);
-  Screen next;
+  TestScreen next;
   EXPECT_EQ(QVIO::instance(), &next);
 }
 

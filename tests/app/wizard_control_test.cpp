@@ -3,10 +3,9 @@
 #include <utility>
 
 #include "app/wizard_control.h"
-#include "platform/input_state.h"
-#include "platform/mouse.h"
-#include "render/frame_buffer.h"
-#include "render/test_screen.h"
+#include "screen/input_queue.h"
+#include "screen/mouse.h"
+#include "support/test_frame.h"
 
 namespace {
 
@@ -16,10 +15,7 @@ constexpr uint16_t kBackground = 0x0011;
 
 class ControlTest : public testing::Test {
  protected:
-  ControlTest() {
-    input = InputState{};
-    screen_.fill(kBackground);
-  }
+  ControlTest() { frame_.fill(kBackground); }
   ~ControlTest() override { delete control_; }
 
   WizardControl* make(ControlKind kind, const char* text = "OK") {
@@ -30,10 +26,14 @@ class ControlTest : public testing::Test {
 
   // One turn of the main loop with the pointer at (x, y) and the button as given.
   bool turn(int x, int y, bool down) {
-    input.x = static_cast<int16_t>(x);
-    input.y = static_cast<int16_t>(y);
-    input.leftButton = down ? 1 : 0;
-    return hitTestControl(control_, &mouse_);
+    holdAt(x, y, down);
+    return hitTestControl(frame_, control_, &mouse_);
+  }
+
+  void holdAt(int x, int y, bool down) {
+    input_.pointerMoved(static_cast<int16_t>(x), static_cast<int16_t>(y));
+    input_.buttonChanged(MouseButton::left, down);
+    input_.nextTurn();
   }
 
   bool clickAt(int x, int y) {
@@ -41,20 +41,21 @@ class ControlTest : public testing::Test {
     return turn(x, y, false) || atPress;
   }
 
-  TestScreen screen_;
-  MOUSE mouse_;
+  TestFrame frame_;
+  InputQueue input_;
+  MOUSE mouse_{input_};
   WizardControl* control_ = nullptr;
 };
 
 TEST_F(ControlTest, PressAndReleaseInsideClicksWhereverThePointerWentBetween) {
   make(KIND_GOTO);
   EXPECT_FALSE(turn(140, 110, true));
-  EXPECT_EQ(screen_.at(100, 100), kDark);  // redrawn sunken
-  EXPECT_FALSE(turn(300, 300, true));      // motion alone changes nothing
+  EXPECT_EQ(frame_.at(100, 100), kDark);  // redrawn sunken
+  EXPECT_FALSE(turn(300, 300, true));     // motion alone changes nothing
   EXPECT_TRUE(control_->pressed);
   EXPECT_FALSE(turn(141, 111, true));
   EXPECT_TRUE(turn(141, 111, false));
-  EXPECT_EQ(screen_.at(100, 100), kLight);
+  EXPECT_EQ(frame_.at(100, 100), kLight);
   EXPECT_FALSE(turn(141, 111, false));  // one click per release
 }
 
@@ -83,27 +84,25 @@ TEST_F(ControlTest, ControlsThatNeverClickIgnoreBothMouseAndPendingClicks) {
       {KIND_INACTIVE, "OK"}, {KIND_LABEL, "OK"}, {KIND_ENTRY, "OK"}, {KIND_GOTO, ""}};
   for (const auto& [kind, text] : controls) {
     make(kind, text)->clickPending = true;
-    EXPECT_FALSE(hitTestControl(control_, &mouse_)) << kind;
+    EXPECT_FALSE(hitTestControl(frame_, control_, &mouse_)) << kind;
     EXPECT_FALSE(clickAt(140, 110)) << kind;
   }
-  EXPECT_FALSE(hitTestControl(nullptr, &mouse_));
+  EXPECT_FALSE(hitTestControl(frame_, nullptr, &mouse_));
 }
 
 TEST_F(ControlTest, APendingClickCountsOnceAndDrawsNothing) {
   make(KIND_DELETE_QUICKSTART)->clickPending = true;
-  frame.dirty.clear();
-  EXPECT_TRUE(hitTestControl(control_, nullptr));
-  EXPECT_TRUE(frame.dirty.isEmpty());
-  EXPECT_EQ(screen_.countNot(kBackground), 0);
-  EXPECT_FALSE(hitTestControl(control_, &mouse_));
-  input.leftButton = 1;
-  EXPECT_FALSE(hitTestControl(control_, nullptr));  // no mouse, no press
+  frame_.dirty.clear();
+  EXPECT_TRUE(hitTestControl(frame_, control_, nullptr));
+  EXPECT_TRUE(frame_.dirty.isEmpty());
+  EXPECT_EQ(frame_.countNot(kBackground), 0);
+  EXPECT_FALSE(hitTestControl(frame_, control_, &mouse_));
+  holdAt(140, 110, true);
+  EXPECT_FALSE(hitTestControl(frame_, control_, nullptr));  // no mouse, no press
 }
 
 TEST_F(ControlTest, AControlMadeWhileTheButtonIsHeldTakesThePress) {
-  input.x = 140;
-  input.y = 110;
-  input.leftButton = 1;
+  holdAt(140, 110, true);
   make(KIND_KEEP_QUICKSTART);
   EXPECT_FALSE(turn(140, 110, true));
   EXPECT_TRUE(control_->pressed);

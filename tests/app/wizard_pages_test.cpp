@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
+#include <filesystem>
 #include <string>
 
 #include "app/language_tables.h"
@@ -10,10 +10,14 @@
 #include "app/wizard_page.h"
 #include "page_shots/page_scene.h"
 #include "png/frame_png.h"
+#include "support/shipped_fonts.h"
 #include "support/temp_folder.h"
-#include "wizard_fixture.h"
 
 namespace {
+
+std::filesystem::path goldenFolder() {
+  return std::filesystem::path(TX3_SOURCE_DIR) / "tests" / "app" / "golden";
+}
 
 class PagesTest : public testing::Test {
  protected:
@@ -30,7 +34,7 @@ class PagesTest : public testing::Test {
     return control != nullptr ? control->text : "(no control)";
   }
 
-  CurrentFolder inFonts_{fontFolder()};
+  CurrentFolder inFonts_{shippedFontFolder()};
   TX3INST wizard_;
 };
 
@@ -42,7 +46,7 @@ TEST_F(PagesTest, EveryPageLooksAsRecordedAndRepaintsAddNoControls) {
     const std::string name = pageShotName(page, LANGUAGE_ENGLISH);
     png::Image expected;
     ASSERT_TRUE(png::readFile((goldenFolder() / name).string(), expected)) << name;
-    const png::Image actual = png::frameImage();
+    const png::Image actual = png::frameImage(wizard_.frame());
     ASSERT_EQ(actual.width, expected.width);
     ASSERT_EQ(actual.height, expected.height);
     EXPECT_TRUE(actual.rgb == expected.rgb) << name << " differs";

@@ -11,7 +11,7 @@
 #include "app/wizard_page.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
-#include "platform/input_state.h"
+#include "platform/headless/window.h"
 #include "render/font.h"
 #include "render/primitives.h"
 #include "render/text.h"
@@ -21,10 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr uint16_t kBackspace = 8;
-constexpr uint16_t kReturn = 13;
-constexpr uint16_t kEscape = 27;
-
 // The whole wizard as the main loop drives it, with the pointer, the buttons
 // and the keys injected between turns.
 class WizardTest : public UpdateFixture {
@@ -33,40 +29,52 @@ class WizardTest : public UpdateFixture {
     UpdateFixture::SetUp();
     for (const auto& font : fs::directory_iterator(fs::path(TX3_SOURCE_DIR) / "data" / "fonts"))
       fs::copy_file(font.path(), update(font.path().filename().string()));
-    input = InputState{};
+    headless::resetDesktop();
     wizard = std::make_unique<TX3INST>();
     wizard->Redraw();  // as the window procedure does when the window is painted
     ASSERT_TRUE(wizard->Step());
   }
 
+  // One turn of the main loop: what the window reported, then the wizard's step.
+  bool turn() {
+    wizard->PumpMessages();
+    return wizard->Step();
+  }
+
+  // Pressed and released at the control's centre, both before the next turn.
   bool click(int slot) {
     const WizardControl* control = wizard->controls[slot];
     if (control == nullptr) {
       ADD_FAILURE() << "no slot " << slot << " on page " << wizard->page;
       return true;
     }
-    input.x = static_cast<int16_t>(control->x + control->width / 2);
-    input.y = static_cast<int16_t>(control->y + control->height / 2);
-    input.leftButton = 1;
-    wizard->Step();
-    input.leftButton = 0;
-    return wizard->Step();
+    headless::postPointer(static_cast<int16_t>(control->x + control->width / 2),
+                          static_cast<int16_t>(control->y + control->height / 2));
+    headless::postButton(MouseButton::left, true);
+    headless::postButton(MouseButton::left, false);
+    turn();
+    return turn();
   }
 
-  bool key(uint16_t code, uint8_t character) {
-    input.keyCode = code;
-    input.character = character;
-    return wizard->Step();
+  bool key(LogicalKey key, uint8_t character) {
+    headless::postKey(key);
+    headless::postCharacter(character);
+    return turn();
   }
 
-  // The key code of a letter is its capital, the character as typed.
+  // Typed all at once, as a busy moment or a typing tool delivers it, then
+  // read one press a turn; '\b' is Backspace.
   void type(const std::string& text) {
-    for (char c : text) key(static_cast<uint16_t>(std::toupper(c)), static_cast<uint8_t>(c));
+    for (char c : text) {
+      headless::postKey(c == '\b' ? KEY_BACKSPACE : KEY_NONE);
+      headless::postCharacter(static_cast<uint8_t>(c));
+    }
+    for (size_t turns = 0; turns <= text.size(); ++turns) turn();
   }
 
   // Turns until the installing page is left.
   void installUntilStopped() {
-    for (int turns = 0; turns < 100 && wizard->page == PAGE_INSTALLING; ++turns) wizard->Step();
+    for (int turns = 0; turns < 100 && wizard->page == PAGE_INSTALLING; ++turns) turn();
   }
 
   // The language page offers English, French, Italian and Portuguese in slots 1 to 4.
@@ -86,27 +94,27 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   writeFile(game("qstart/notes.txt"), "keep");
   fs::permissions(game("qstart/cup.qst"), fs::perms::owner_write, fs::perm_options::remove);
 
-  EXPECT_TRUE(key(kReturn, '\r'));  // nothing to press on the language page
+  EXPECT_TRUE(key(KEY_RETURN, '\r'));  // nothing to press on the language page
   EXPECT_EQ(wizard->page, PAGE_LANGUAGE);
   click(1);  // English
   ASSERT_EQ(wizard->page, PAGE_VERSIONS);
   EXPECT_STREQ(wizard->controls[6]->text, "Version 3.02 (ENG)");
-  EXPECT_TRUE(key(kReturn, '\r'));  // Next
+  EXPECT_TRUE(key(KEY_RETURN, '\r'));  // Next
   ASSERT_EQ(wizard->page, PAGE_INSTALLING);
-  EXPECT_TRUE(key(kReturn, '\r'));  // the check; Enter does not interrupt the installation
+  EXPECT_TRUE(key(KEY_RETURN, '\r'));  // the check; Enter does not interrupt the installation
   // The bar grows one entry at a time.
-  for (int done = 0; done < 2; ++done) EXPECT_TRUE(wizard->Step());
+  for (int done = 0; done < 2; ++done) EXPECT_TRUE(turn());
   const auto middle = static_cast<int16_t>(wizard->boxY + 20);
   const int twoEntries = wizard->boxX + 10 + 2 * (wizard->boxW - 20) / 36;
-  EXPECT_EQ(readPixel(static_cast<int16_t>(twoEntries - 1), middle), 31);
-  EXPECT_NE(readPixel(static_cast<int16_t>(twoEntries), middle), 31);
+  EXPECT_EQ(readPixel(wizard->frame(), static_cast<int16_t>(twoEntries - 1), middle), 31);
+  EXPECT_NE(readPixel(wizard->frame(), static_cast<int16_t>(twoEntries), middle), 31);
   installUntilStopped();
 
   ASSERT_EQ(wizard->page, PAGE_QUICKSTART);
   EXPECT_EQ(headless::registryValue(kGameKey, "Version"),
             std::string("Version 3.03e (ENG,FRA,POR,ITA)") + '\0');
-  EXPECT_TRUE(key(kReturn, '\r'));  // Yes
-  EXPECT_TRUE(wizard->Step());
+  EXPECT_TRUE(key(KEY_RETURN, '\r'));  // Yes
+  EXPECT_TRUE(turn());
   ASSERT_EQ(wizard->page, PAGE_COMPLETED);
   EXPECT_FALSE(fs::exists(game("qstart/league.qst")) || fs::exists(game("qstart/cup.qst")));
   EXPECT_TRUE(fs::exists(game("qstart/notes.txt")));
@@ -119,8 +127,8 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
 TEST_F(WizardTest, EscapeWhileInstallingLeavesTheRegistryUntouched) {
   click(1);  // English
   click(4);
-  for (int done = 0; done < 5; ++done) ASSERT_TRUE(wizard->Step());
-  EXPECT_FALSE(key(kEscape, 27));
+  for (int done = 0; done < 5; ++done) ASSERT_TRUE(turn());
+  EXPECT_FALSE(key(KEY_ESCAPE, 27));
   EXPECT_EQ(headless::registryValue(kGameKey, "Version"), std::string("Release", 8));
 }
 
@@ -137,10 +145,10 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   ASSERT_EQ(wizard->page, PAGE_LOCATION);
 
   type(std::string(300, 'W'));
-  EXPECT_LE(textWidth(kFontControls, wizard->installDir), wizard->boxW);
+  EXPECT_LE(textWidth(wizard->frame(), kFontControls, wizard->installDir), wizard->boxW);
   EXPECT_LT(std::strlen(wizard->installDir), 199u);
   const std::string wider = std::string(wizard->installDir) + "W";
-  EXPECT_GT(textWidth(kFontControls, wider.c_str()), wizard->boxW);
+  EXPECT_GT(textWidth(wizard->frame(), kFontControls, wider.c_str()), wizard->boxW);
   // A folder read from the registry may already fill the field.
   std::memset(wizard->installDir, 'i', 199);
   wizard->installDir[199] = '\0';
@@ -157,13 +165,13 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   ASSERT_EQ(wizard->page, PAGE_WRITE_ERROR);
   click(3);
 
-  while (wizard->installDir[0] != '\0') key(kBackspace, 8);
-  EXPECT_TRUE(key(kBackspace, 8));  // on an empty folder it does nothing
-  type("g2");
-  key('E', 0xE9);  // e acute: only codes 32 to 127 are typed
+  while (wizard->installDir[0] != '\0') key(KEY_BACKSPACE, 8);
+  EXPECT_TRUE(key(KEY_BACKSPACE, 8));  // on an empty folder it does nothing
+  type("g3\b2");                       // a burst arrives whole and in order
+  key(KEY_NONE, 0xE9);                 // e acute: only codes 32 to 127 are typed
   EXPECT_STREQ(wizard->controls[2]->text, "g2|");
-  EXPECT_TRUE(key(kReturn, '\r'));
-  EXPECT_TRUE(wizard->Step());
+  EXPECT_TRUE(key(KEY_RETURN, '\r'));
+  EXPECT_TRUE(turn());
   ASSERT_EQ(wizard->page, PAGE_VERSIONS);
   click(4);
   installUntilStopped();
@@ -172,7 +180,7 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   EXPECT_EQ(readFile(update("g2/data/euro.cfg")), bodies[1]);
   EXPECT_EQ(readFile(update("g2/readme.txt")), readme("fra"));
   EXPECT_EQ(headless::registryValue(kGameKey, "Location"), game().string() + '\0');
-  EXPECT_FALSE(key(kEscape, 27));  // only Finish opens the readme
+  EXPECT_FALSE(key(KEY_ESCAPE, 27));  // only Finish opens the readme
   EXPECT_TRUE(headless::openedDocuments().empty());
 }
 

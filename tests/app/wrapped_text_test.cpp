@@ -5,11 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wrapped_text.h"
 #include "render/font.h"
 #include "render/text.h"
-#include "wizard_fixture.h"
+#include "support/shipped_fonts.h"
+#include "support/test_frame.h"
 
 namespace {
 
@@ -27,7 +29,10 @@ class WrappedTextTest : public testing::Test {
     return found;
   }
 
-  FontsLoaded fonts_;
+  void SetUp() override { frame_.fonts = &fonts_; }
+
+  const ShippedFonts fonts_;
+  TestFrame frame_;
   std::array<WizardControl*, kControlSlots> slots_ = {};
 };
 
@@ -37,17 +42,17 @@ TEST_F(WrappedTextTest, BreaksAtSpacesIntoStackedLinesNarrowerThanTheWidth) {
       "work, but will not contain the most recent data.";
   int16_t slot = 5;
   int16_t y = 40;
-  addWrappedText(slots_, slot, 30, y, 200, "");
-  addWrappedText(slots_, slot, 30, y, 200, nullptr);
+  addWrappedText(frame_, slots_, slot, 30, y, 200, "");
+  addWrappedText(frame_, slots_, slot, 30, y, 200, nullptr);
   EXPECT_TRUE(lines().empty());
-  addWrappedText(slots_, slot, 30, y, 200, text.c_str());
+  addWrappedText(frame_, slots_, slot, 30, y, 200, text.c_str());
   const std::vector<std::string> found = lines();
   ASSERT_GE(found.size(), 2u);
   std::string joined;
   for (size_t k = 0; k < found.size(); ++k) {
     EXPECT_EQ(slots_[5 + k]->y, 40 + 17 * static_cast<int>(k));
     EXPECT_NE(found[k].front(), ' ') << found[k];
-    EXPECT_LT(textWidth(kFontControls, found[k].c_str()), 200) << found[k];
+    EXPECT_LT(textWidth(frame_, kFontControls, found[k].c_str()), 200) << found[k];
     joined += found[k] + " ";
   }
   EXPECT_EQ(joined, text + " ");
@@ -62,29 +67,29 @@ TEST_F(WrappedTextTest, LongWordsAndLinesAreMendedToTheWidthTheSlotsAndTheBuffer
   const std::string word = "Hurtigstartfilene";
   int16_t slot = 0;
   int16_t y = 0;
-  addWrappedText(slots_, slot, 0, y, 30, ("a " + word).c_str());
+  addWrappedText(frame_, slots_, slot, 0, y, 30, ("a " + word).c_str());
   std::vector<std::string> found = lines();
   ASSERT_GE(found.size(), 3u);
   EXPECT_EQ(found[0], "a");
   std::string rejoined;
   for (size_t k = 1; k < found.size(); ++k) {
-    EXPECT_LT(textWidth(kFontControls, found[k].c_str()), 30) << found[k];
+    EXPECT_LT(textWidth(frame_, kFontControls, found[k].c_str()), 30) << found[k];
     rejoined += found[k];
   }
   EXPECT_EQ(rejoined, word);
   for (WizardControl*& control : slots_) delete std::exchange(control, nullptr);
 
   slot = 8;
-  addWrappedText(slots_, slot, 0, y, 20, std::string(150, 'x').c_str());
+  addWrappedText(frame_, slots_, slot, 0, y, 20, std::string(150, 'x').c_str());
   EXPECT_EQ(lines().size(), 2u);
   EXPECT_GT(slot, 10);
   slot = 0;
-  addWrappedText(slots_, slot, 0, y, 0, "abc");
+  addWrappedText(frame_, slots_, slot, 0, y, 0, "abc");
   EXPECT_STREQ(slots_[0]->text, "a");
   EXPECT_STREQ(slots_[2]->text, "c");
   EXPECT_EQ(slot, 3);
   slot = 3;
-  addWrappedText(slots_, slot, 0, y, 30000, (std::string(300, 'w') + " end").c_str());
+  addWrappedText(frame_, slots_, slot, 0, y, 30000, (std::string(300, 'w') + " end").c_str());
   EXPECT_EQ(std::string(slots_[3]->text), std::string(199, 'w'));
   EXPECT_EQ(std::string(slots_[4]->text), std::string(101, 'w') + " end");
 }

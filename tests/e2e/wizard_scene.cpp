@@ -21,7 +21,7 @@ bool writeFrame(const TX3INST& wizard, const char* path) {
   if (out == nullptr) return false;
   for (int y = 0; y < wizard.height(); ++y) {
     for (int x = 0; x < wizard.width(); ++x) {
-      const uint16_t pixel = *framePixel(x, y);
+      const uint16_t pixel = *framePixel(wizard.frame(), x, y);
       const unsigned char rgb[3] = {static_cast<unsigned char>((pixel >> 10) & 31),
                                     static_cast<unsigned char>((pixel >> 5) & 31),
                                     static_cast<unsigned char>(pixel & 31)};

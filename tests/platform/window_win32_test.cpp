@@ -2,27 +2,18 @@
 #include <windows.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "font_files.h"
 #include "framework/application.h"
-#include "platform/input_state.h"
-#include "platform/keyboard.h"
-#include "platform/mouse.h"
-#include "platform/qvio.h"
 #include "render/frame_buffer.h"
+#include "screen/keyboard.h"
+#include "screen/mouse.h"
+#include "support/test_screen.h"
 
 // The real window under the real window system: what the user sees.
 namespace {
-
-struct Screen : QVIO {
-  bool Redraw() override {
-    ++redraws;
-    return true;
-  }
-  bool Step() override { return true; }
-  int redraws = 0;
-};
 
 uint16_t patternPixel(int x, int y) {
   // Every 5-bit level in every channel, and the unused top bit now and then.
@@ -64,7 +55,6 @@ class Win32WindowTest : public testing::Test {
  protected:
   void SetUp() override {
     storeProgramStart(GetModuleHandleA(nullptr), "");
-    input = InputState{};
     ASSERT_EQ(screen_.OpenGraphics(550, 350, "Tarvex League 3 Update", 0, fonts_.path), 0);
     window_ = FindWindowA("main", nullptr);
     ASSERT_NE(window_, nullptr);
@@ -75,9 +65,18 @@ class Win32WindowTest : public testing::Test {
     SendMessageA(window_, message, wParam, lParam);
   }
 
+  std::vector<std::tuple<int, int>> readKeys(KEYBOARD& keyboard) {
+    std::vector<std::tuple<int, int>> presses;
+    uint8_t character = 0;
+    LogicalKey key = KEY_NONE;
+    while (keyboard.ReadKey(character, key)) presses.emplace_back(key, character);
+    return presses;
+  }
+
   FontFolder fonts_;
   TApplication application_{"Quorvane Studios Ltd", GetModuleHandleA(nullptr), nullptr, "", 0};
-  Screen screen_;
+  TestScreen screen_;
+  FrameBuffer& frame = screen_.frame();
   HWND window_ = nullptr;
 };
 
@@ -97,7 +96,7 @@ TEST_F(Win32WindowTest, TheWindowHasItsClassStyleTitleSizeIconsAndCursorUntilClo
   EXPECT_EQ(client.bottom - client.top, 350);
   EXPECT_NE(SendMessageA(window_, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_NE(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0), 0);
-  MOUSE mouse;
+  MOUSE mouse(screen_.input());
   EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), "IDC_FOOTIE"));
 
   // Opening again reshapes the same window; closing destroys it.
@@ -112,7 +111,7 @@ TEST_F(Win32WindowTest, TheWindowHasItsClassStyleTitleSizeIconsAndCursorUntilClo
 
 TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannels) {
   for (int y = 0; y < 350; ++y)
-    for (int x = 0; x < 550; ++x) *framePixel(x, y) = patternPixel(x, y);
+    for (int x = 0; x < 550; ++x) *framePixel(frame, x, y) = patternPixel(x, y);
   frame.dirty = DirtyRect{0, 549, 0, 349};
   screen_.Present();
   const std::vector<uint32_t> shown = readClientArea(window_, 550, 350);
@@ -123,8 +122,8 @@ TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannels) {
 
   // One pixel: the rectangle's rows are counted from the bottom by the
   // platform, so a wrong source row shows here at once.
-  *framePixel(300, 40) = 0x7FFF;
-  *framePixel(301, 40) = 0x7FFF;
+  *framePixel(frame, 300, 40) = 0x7FFF;
+  *framePixel(frame, 301, 40) = 0x7FFF;
   frame.dirty = DirtyRect{300, 300, 40, 40};
   screen_.Present();
   const std::vector<uint32_t> after = readClientArea(window_, 550, 350);
@@ -133,33 +132,42 @@ TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannels) {
   EXPECT_EQ(colourBits(after[39 * 550 + 300]), onScreen(patternPixel(300, 39)));
 }
 
-TEST_F(Win32WindowTest, TheWindowProcedureRecordsInputAndTheCloseRequest) {
-  MOUSE mouse;
-  KEYBOARD keyboard;
+// Virtual keys become the installer's keys by their low 16 bits; characters
+// are one byte of the code page and join the key that typed them.
+TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequest) {
+  MOUSE mouse(screen_.input());
+  KEYBOARD keyboard(screen_.input());
   send(WM_KEYDOWN, 0x41, 0);
   send(WM_CHAR, 0x161, 0);
+  send(WM_KEYDOWN, 0x10000 + VK_ESCAPE, 0);
+  send(WM_KEYDOWN, VK_F9, 0);
+  send(WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(readKeys(keyboard),
+            (std::vector<std::tuple<int, int>>{
+                {KEY_NONE, 0x61}, {KEY_ESCAPE, 0}, {KEY_F9, 0}, {KEY_NONE, 0}}));
+
   send(WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<WORD>(-5), 300));
-  send(WM_LBUTTONDOWN, MK_LBUTTON, 0);
   send(WM_RBUTTONDOWN, MK_RBUTTON, 0);
-  EXPECT_EQ(input.keyCode, 0x41);
-  EXPECT_EQ(input.character, 0x61);
-  EXPECT_EQ(input.x, -5);
-  EXPECT_EQ(input.y, 300);
-  EXPECT_EQ(input.rightButton, 1);
+  screen_.input().nextTurn();
+  EXPECT_EQ(screen_.input().x(), -5);
+  EXPECT_EQ(screen_.input().y(), 300);
+  EXPECT_TRUE(screen_.input().rightButton());
 
   send(WM_SYSCOMMAND, SC_CLOSE, 0);  // the close box and Alt+F4
-  EXPECT_EQ(input.quit, 1);
+  EXPECT_TRUE(screen_.quitRequested());
   EXPECT_TRUE(IsWindow(window_));
 }
 
 TEST_F(Win32WindowTest, ThePumpTakesAQuitMessageWithoutEffect) {
+  KEYBOARD keyboard(screen_.input());
   PostQuitMessage(0);
-  PostMessageA(window_, WM_KEYDOWN, 13, 0);
+  PostMessageA(window_, WM_KEYDOWN, VK_RETURN, 0);
   screen_.PumpMessages();
   MSG message;
   EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE));
-  EXPECT_EQ(input.keyCode, 13);
-  EXPECT_EQ(input.quit, 0);
+  // Translated on its way, the key brings its character along.
+  EXPECT_EQ(readKeys(keyboard), (std::vector<std::tuple<int, int>>{{KEY_RETURN, 13}}));
+  EXPECT_FALSE(screen_.quitRequested());
 }
 
 }  // namespace

@@ -20,28 +20,13 @@ fontfile::Glyph glyphOf(const std::vector<std::string>& rows) {
                              static_cast<int32_t>(rows.size()), levels);
 }
 
-DRIVE_PATH shippedFontFolder() {
-  DRIVE_PATH folder;
-  folder.setToCurrentDirectory();
-  folder.enter("fonts");
-  return folder;
-}
-
-FontFolder::FontFolder() {
-  createFontTable();
-}
-
-FontFolder::~FontFolder() {
-  releaseFontTable();
-}
-
 void FontFolder::write(int font, const std::string& bytes) const {
   writeFile(folder_ / fontFileName(font), bytes);
 }
 
-int FontFolder::load(int font) const {
+int FontFolder::load(int font) {
   CurrentFolder inside(folder_.path());
   DRIVE_PATH folder;
   folder.setToCurrentDirectory();
-  return loadFont(folder, font);
+  return loadFont(table, folder, font);
 }

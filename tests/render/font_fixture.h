@@ -16,21 +16,18 @@ fontfile::Font smallFont();
 // ("0F8" is three pixels: 0, 15 and 8).
 fontfile::Glyph glyphOf(const std::vector<std::string>& rows);
 
-// The fonts the installer ships, copied beside the test program.
-DRIVE_PATH shippedFontFolder();
-
-// Writes font files into a folder of their own and loads them from there.
+// Writes font files into a folder of their own and loads them from there
+// into its table.
 class FontFolder {
  public:
-  FontFolder();
-  ~FontFolder();
-
   void write(int font, const std::string& bytes) const;
-  int load(int font) const;
-  int writeAndLoad(int font, const fontfile::Font& made) const {
+  int load(int font);
+  int writeAndLoad(int font, const fontfile::Font& made) {
     write(font, fontfile::encode(made));
     return load(font);
   }
+
+  FontTable table;
 
  private:
   TempFolder folder_;

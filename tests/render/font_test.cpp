@@ -7,7 +7,7 @@
 #include "render/frame_buffer.h"
 #include "render/status.h"
 #include "render/text.h"
-#include "test_screen.h"
+#include "support/test_frame.h"
 
 namespace {
 
@@ -22,8 +22,10 @@ class FontTest : public testing::Test {
     ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
   }
 
-  TestScreen screen{40, 20};
+  void SetUp() override { frame.fonts = &fonts.table; }
+
   FontFolder fonts;
+  TestFrame frame{40, 20};
 };
 
 TEST_F(FontTest, FontFilesWhoseNumbersDoNotFitTogetherAreRefused) {
@@ -43,9 +45,9 @@ TEST_F(FontTest, FontFilesWhoseNumbersDoNotFitTogetherAreRefused) {
     bad['A'].width = numbers[1];
     bad['A'].bytesPerRow = numbers[2];
     EXPECT_EQ(fonts.writeAndLoad(kFontBody, bad), kStatusReadFailed) << numbers[1];
-    EXPECT_EQ(loadedFont(kFontBody), nullptr) << numbers[1];
+    EXPECT_EQ(loadedFont(&fonts.table, kFontBody), nullptr) << numbers[1];
   }
-  EXPECT_NE(loadedFont(kFontNarrow10), nullptr);  // loaded earlier, not disturbed
+  EXPECT_NE(loadedFont(&fonts.table, kFontNarrow10), nullptr);  // loaded earlier, not disturbed
 }
 
 TEST_F(FontTest, ShortFilesFailAndLeaveTheSlotEmptyLongOnesAreAccepted) {
@@ -55,15 +57,11 @@ TEST_F(FontTest, ShortFilesFailAndLeaveTheSlotEmptyLongOnesAreAccepted) {
   for (size_t size : {size_t{0}, size_t{3}, size_t{4}, size_t{20}, bytes.size() - 1}) {
     fonts.write(kFontBody, bytes.substr(0, size));
     EXPECT_EQ(fonts.load(kFontBody), kStatusReadFailed) << size;
-    EXPECT_EQ(loadedFont(kFontBody), nullptr);
+    EXPECT_EQ(loadedFont(&fonts.table, kFontBody), nullptr);
   }
   fonts.write(kFontBody, bytes + "trailing bytes");
   EXPECT_EQ(fonts.load(kFontHeading), kStatusFileNotOpened);
   EXPECT_EQ(fonts.load(kFontCount), kStatusFileNotOpened);
-  releaseFontTable();
-  EXPECT_EQ(fontTable, nullptr);
-  EXPECT_EQ(fonts.load(kFontBody), kStatusFontTableNotAllocated);
-  ASSERT_EQ(createFontTable(), kStatusOk);
   EXPECT_EQ(fonts.load(kFontBody), kStatusOk);
 }
 
@@ -76,8 +74,10 @@ TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
   made['C'].rightBearing = 10;
   ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
 
-  const auto width = [](const char* text) { return textWidth(kFontBody, text); };
-  const auto gap = [](const char* text, int at) { return glyphGap(kFontBody, text, at); };
+  const auto width = [this](const char* text) { return textWidth(frame, kFontBody, text); };
+  const auto gap = [this](const char* text, int at) {
+    return glyphGap(frame, kFontBody, text, at);
+  };
   // "AB" is 2 + 3 + 3. A control character takes no room, but the gap in
   // front of it counts against it (bearing 0) and none follows it.
   EXPECT_EQ((std::vector<int>{width(""), width("A"), width("AB"), width("A\tB"), width(nullptr)}),
@@ -85,46 +85,46 @@ TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
   EXPECT_EQ((std::vector<int>{gap("AB", 1), gap("AC", 1), gap("CA", 1), gap("AB", 2),
                               gap("A\tB", 1), gap(nullptr, 1)}),
             (std::vector<int>{3, 2, 0, 0, 3, 0}));
-  EXPECT_EQ(textWidth(kFontHeading, "AB"), 0);
-  EXPECT_EQ(fontHeight(kFontHeading), 0);
-  EXPECT_EQ(fontHeight(kFontBody), 4);
+  EXPECT_EQ(textWidth(frame, kFontHeading, "AB"), 0);
+  EXPECT_EQ(fontHeight(frame, kFontHeading), 0);
+  EXPECT_EQ(fontHeight(frame, kFontBody), 4);
 }
 
 TEST_F(FontTest, MeasuringAndDrawingNeedAnOpenFrame) {
   ASSERT_EQ(fonts.writeAndLoad(kFontBody, smallFont()), kStatusOk);
-  screen.closeFrame();
-  EXPECT_EQ(fontHeight(kFontBody), kStatusFrameNotOpen);
-  EXPECT_EQ(textWidth(kFontBody, "A"), kStatusFrameNotOpen);
-  EXPECT_EQ(glyphGap(kFontBody, "AB", 1), kStatusFrameNotOpen);
-  EXPECT_EQ(drawText(0, 0, kFontBody, 0x7FFF, nullptr), kStatusFrameNotOpen);
-  screen.reopenFrame();
-  EXPECT_EQ(drawText(0, 0, kFontBody, 0x7FFF, nullptr), kStatusNoText);
-  EXPECT_EQ(drawText(0, 0, kFontHeading, 0x7FFF, "A"), kStatusFontNotLoaded);
-  EXPECT_EQ(drawText(0, 0, kFontBody, 0x7FFF, ""), kStatusOk);
-  EXPECT_EQ(screen.countNot(0), 0);
+  frame.release();
+  EXPECT_EQ(fontHeight(frame, kFontBody), kStatusFrameNotOpen);
+  EXPECT_EQ(textWidth(frame, kFontBody, "A"), kStatusFrameNotOpen);
+  EXPECT_EQ(glyphGap(frame, kFontBody, "AB", 1), kStatusFrameNotOpen);
+  EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, nullptr), kStatusFrameNotOpen);
+  frame.reopen();
+  EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, nullptr), kStatusNoText);
+  EXPECT_EQ(drawText(frame, 0, 0, kFontHeading, 0x7FFF, "A"), kStatusFontNotLoaded);
+  EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, ""), kStatusOk);
+  EXPECT_EQ(frame.countNot(0), 0);
 }
 
 TEST_F(FontTest, CoverageBlendsChannelByChannel) {
   loadWithA({"08F", "000", "000", "000"});
-  ASSERT_EQ(drawText(1, 1, kFontBody, 0x7FFF, "A"), kStatusOk);
-  EXPECT_EQ(screen.at(1, 1), 0);
-  EXPECT_EQ(screen.at(2, 1), 0x4210);
-  EXPECT_EQ(screen.at(3, 1), 0x7FFF);
+  ASSERT_EQ(drawText(frame, 1, 1, kFontBody, 0x7FFF, "A"), kStatusOk);
+  EXPECT_EQ(frame.at(1, 1), 0);
+  EXPECT_EQ(frame.at(2, 1), 0x4210);
+  EXPECT_EQ(frame.at(3, 1), 0x7FFF);
 
   // The top bit of the pixel stays where the glyph leaves it and is cleared
   // where it blends.
-  screen.fill(0x801F);
-  drawText(1, 1, kFontBody, 0xFFE0, "A");
-  EXPECT_EQ(screen.at(1, 1), 0x801F);
+  frame.fill(0x801F);
+  drawText(frame, 1, 1, kFontBody, 0xFFE0, "A");
+  EXPECT_EQ(frame.at(1, 1), 0x801F);
   // (8 x 248 + 7 x 0) / 15 = 132 for red and green, (7 x 248) / 15 = 115 for blue.
-  EXPECT_EQ(screen.at(2, 1), (16 << 10) | (16 << 5) | 14);
-  EXPECT_EQ(screen.at(3, 1), 0xFFE0);
+  EXPECT_EQ(frame.at(2, 1), (16 << 10) | (16 << 5) | 14);
+  EXPECT_EQ(frame.at(3, 1), 0xFFE0);
 }
 
 TEST_F(FontTest, OddWidthsReadTheHighNibbleAndStartEachRowOnItsOwnBytes) {
   loadWithA({"00F", "F00", "0F0", "00F"});
-  drawText(5, 5, kFontBody, 0x7FFF, "A");
-  EXPECT_EQ(screen.lit(), (Points{{7, 5}, {5, 6}, {6, 7}, {7, 8}}));
+  drawText(frame, 5, 5, kFontBody, 0x7FFF, "A");
+  EXPECT_EQ(frame.lit(), (Points{{7, 5}, {5, 6}, {6, 7}, {7, 8}}));
 }
 
 TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
@@ -132,30 +132,30 @@ TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
   made[' '] = glyphOf({"FFFF", "FFFF", "FFFF", "FFFF"});
   made['A'] = glyphOf({"F", "0", "0", "0"});
   ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
-  drawText(0, 0, kFontBody, 0x7FFF, "A\n A");
+  drawText(frame, 0, 0, kFontBody, 0x7FFF, "A\n A");
   // A at 0; the pen moves 1 + 3, over the space's 4 and its gap of 3.
-  EXPECT_EQ(screen.lit(), (Points{{0, 0}, {11, 0}}));
+  EXPECT_EQ(frame.lit(), (Points{{0, 0}, {11, 0}}));
 }
 
 TEST_F(FontTest, GlyphsAreCutBeforeTheLastColumnAndAfterTheLastRow) {
   loadWithA({"FFFFF", "FFFFF", "FFFFF", "FFFFF"});
-  drawText(36, 17, kFontBody, 0x7FFF, "A");
+  drawText(frame, 36, 17, kFontBody, 0x7FFF, "A");
   // Columns 36-38 of rows 17-19; column 39 never receives text.
-  EXPECT_EQ(screen.countNot(0), 3 * 3);
-  EXPECT_EQ(screen.at(39, 18), 0);
+  EXPECT_EQ(frame.countNot(0), 3 * 3);
+  EXPECT_EQ(frame.at(39, 18), 0);
   EXPECT_EQ((std::pair<int, int>(frame.dirty.right, frame.dirty.bottom)), std::make_pair(39, 19));
 
-  screen.fill(0);
-  drawText(39, 0, kFontBody, 0x7FFF, "A");
-  drawText(0, 19, kFontBody, 0x7FFF, "A");
-  EXPECT_EQ(screen.countNot(0), 0);
+  frame.fill(0);
+  drawText(frame, 39, 0, kFontBody, 0x7FFF, "A");
+  drawText(frame, 0, 19, kFontBody, 0x7FFF, "A");
+  EXPECT_EQ(frame.countNot(0), 0);
 }
 
 TEST_F(FontTest, TextAtNegativePositionsIsClippedInPlace) {
   loadWithA({"F000", "0F00", "00F0", "000F"});
-  drawText(-2, -2, kFontBody, 0x7FFF, "A");
-  drawText(-30000, -100, kFontBody, 0x7FFF, "AAAA");
-  EXPECT_EQ(screen.lit(), (Points{{0, 0}, {1, 1}}));
+  drawText(frame, -2, -2, kFontBody, 0x7FFF, "A");
+  drawText(frame, -30000, -100, kFontBody, 0x7FFF, "AAAA");
+  EXPECT_EQ(frame.lit(), (Points{{0, 0}, {1, 1}}));
 }
 
 }  // namespace

@@ -4,12 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "font_fixture.h"
 #include "png/frame_png.h"
-#include "render/font.h"
-#include "render/status.h"
 #include "scenes/scenes.h"
-#include "test_screen.h"
+#include "support/shipped_fonts.h"
+#include "support/test_frame.h"
 
 // Composed scenes compared pixel for pixel with reference pictures, so that a
 // change in the look is seen. After a deliberate change, run the tests once
@@ -17,20 +15,15 @@
 // look at them before committing.
 namespace {
 
-void loadShippedFonts() {
-  ASSERT_EQ(createFontTable(), kStatusOk);
-  for (int font = 0; font < kFontCount; ++font)
-    ASSERT_EQ(loadFont(shippedFontFolder(), font), kStatusOk);
-}
-
-void expectMatchesReference(const std::string& name) {
-  const png::Image actual = png::frameImage();
+void expectMatchesReference(const FrameBuffer& frame, const std::string& name) {
+  const png::Image actual = png::frameImage(frame);
+  const std::string reference = std::string(TX3_GOLDEN_SOURCE_DIR) + "/" + name + ".png";
   if (std::getenv("TX3_UPDATE_GOLDEN") != nullptr) {
-    ASSERT_TRUE(png::writeFile(std::string(TX3_GOLDEN_SOURCE_DIR) + "/" + name + ".png", actual));
+    ASSERT_TRUE(png::writeFile(reference, actual));
     return;
   }
   png::Image expected;
-  ASSERT_TRUE(png::readFile("golden/" + name + ".png", expected)) << name;
+  ASSERT_TRUE(png::readFile(reference, expected)) << name;
   ASSERT_EQ(actual.width, expected.width);
   ASSERT_EQ(actual.height, expected.height);
   const auto differ = std::mismatch(actual.rgb.begin(), actual.rgb.end(), expected.rgb.begin());
@@ -45,16 +38,16 @@ TEST(Golden, ScenesMatchTheirReferencePictures) {
   const struct {
     const char* name;
     int16_t width, height;
-    void (*draw)();
+    void (*draw)(FrameBuffer&);
   } scenes[] = {{"wizard_page", 550, 350, drawWizardScene},
                 {"primitives", 550, 350, drawPrimitivesScene},
                 {"character_set", 560, 424, drawCharacterSetScene}};
+  const ShippedFonts fonts;
   for (const auto& scene : scenes) {
-    TestScreen screen(scene.width, scene.height);
-    loadShippedFonts();
-    scene.draw();
-    expectMatchesReference(scene.name);
-    releaseFontTable();
+    TestFrame frame(scene.width, scene.height);
+    frame.fonts = &fonts;
+    scene.draw(frame);
+    expectMatchesReference(frame, scene.name);
   }
 }
 

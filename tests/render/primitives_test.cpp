@@ -6,7 +6,7 @@
 #include "render/frame_buffer.h"
 #include "render/primitives.h"
 #include "render/status.h"
-#include "test_screen.h"
+#include "support/test_frame.h"
 
 namespace {
 
@@ -15,167 +15,167 @@ using Box = std::array<int, 4>;
 using Points = std::vector<std::pair<int, int>>;
 
 // The columns lit in row `at`, or with `down` the rows lit in column `at`.
-std::vector<int> litAlong(const TestScreen& screen, int at, bool down = false) {
+std::vector<int> litAlong(const TestFrame& frame, int at, bool down = false) {
   std::vector<int> found;
-  for (int i = 0; i < (down ? screen.height() : screen.width()); ++i) {
-    if ((down ? screen.at(at, i) : screen.at(i, at)) != 0) found.push_back(i);
+  for (int i = 0; i < (down ? frame.height : frame.width); ++i) {
+    if ((down ? frame.at(at, i) : frame.at(i, at)) != 0) found.push_back(i);
   }
   return found;
 }
 
-Box dirty() {
+Box dirty(const FrameBuffer& frame) {
   return {frame.dirty.left, frame.dirty.top, frame.dirty.right, frame.dirty.bottom};
 }
 
-Box clamped(int16_t x0, int16_t y0, int16_t x1, int16_t y1) {
-  clampRect(x0, y0, x1, y1);
+Box clamped(FrameBuffer& frame, int16_t x0, int16_t y0, int16_t x1, int16_t y1) {
+  clampRect(frame, x0, y0, x1, y1);
   return {x0, y0, x1, y1};
 }
 
 TEST(ClampRect, ClampsOrdersAndWidensTheDirtyRectangleBoundByBound) {
-  TestScreen screen;
-  EXPECT_EQ(clamped(600, -5, -20, 360), (Box{0, 0, 549, 349}));
+  TestFrame frame;
+  EXPECT_EQ(clamped(frame, 600, -5, -20, 360), (Box{0, 0, 549, 349}));
   frame.dirty.clear();
-  clamped(100, 50, 20, 40);
-  EXPECT_EQ(dirty(), (Box{20, 40, 100, 50}));
-  clamped(30, 10, 60, 45);  // only the top grows
-  EXPECT_EQ(dirty(), (Box{20, 10, 100, 50}));
+  clamped(frame, 100, 50, 20, 40);
+  EXPECT_EQ(dirty(frame), (Box{20, 40, 100, 50}));
+  clamped(frame, 30, 10, 60, 45);  // only the top grows
+  EXPECT_EQ(dirty(frame), (Box{20, 10, 100, 50}));
 
   // A rectangle wholly outside is moved onto the nearest edge.
-  EXPECT_EQ(drawRect(600, 10, 700, 20, kShapeSolidOutline, kWhite), kStatusOk);
-  EXPECT_EQ(litAlong(screen, 549, true).size(), 11u);
+  EXPECT_EQ(drawRect(frame, 600, 10, 700, 20, kShapeSolidOutline, kWhite), kStatusOk);
+  EXPECT_EQ(litAlong(frame, 549, true).size(), 11u);
   EXPECT_EQ(framePitchFor(550), 1100);
   EXPECT_EQ(framePitchFor(551), 1104);
 }
 
 TEST(ClosedFrame, EveryOperationRefusesAndLeavesTheDirtyRectangle) {
-  TestScreen screen;
+  TestFrame frame;
   uint8_t mask[1] = {1};
   for (int state = 0; state < 2; ++state) {
     if (state == 0) frame.opening = 1;
-    if (state == 1) screen.closeFrame();
-    EXPECT_FALSE(isFrameReady());
-    EXPECT_EQ(drawLine(0, 0, 10, 10, kLineSolid, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(drawRect(0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(drawCircle(0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(fillMask(0, 0, 1, 1, kWhite, mask), kStatusFrameNotOpen);
-    EXPECT_EQ(readPixel(0, 0), 0);
+    if (state == 1) frame.release();
+    EXPECT_FALSE(isFrameReady(frame));
+    EXPECT_EQ(drawLine(frame, 0, 0, 10, 10, kLineSolid, kWhite), kStatusFrameNotOpen);
+    EXPECT_EQ(drawRect(frame, 0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
+    EXPECT_EQ(drawCircle(frame, 0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
+    EXPECT_EQ(fillMask(frame, 0, 0, 1, 1, kWhite, mask), kStatusFrameNotOpen);
+    EXPECT_EQ(readPixel(frame, 0, 0), 0);
     EXPECT_TRUE(frame.dirty.isEmpty());
-    screen.reopenFrame();
+    frame.reopen();
   }
-  EXPECT_EQ(screen.countNot(0), 0);
+  EXPECT_EQ(frame.countNot(0), 0);
 }
 
 TEST(DrawLine, StraightRunsAreClampedAndDashFourOnTwoOffFromTheLeftOrUpperEnd) {
-  TestScreen screen;
-  drawLine(0, 7, 550, 7, kLineSolid, kWhite);
-  EXPECT_EQ(litAlong(screen, 7).size(), 550u);
-  drawLine(3, -5, 9, -5, kLineSolid, kWhite);
-  EXPECT_EQ(litAlong(screen, 0), (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
-  drawLine(3, 360, 4, 360, kLineSolid, kWhite);
-  EXPECT_EQ(litAlong(screen, 349), (std::vector<int>{3, 4}));
-  drawLine(14, 20, 5, 20, kLineDashed, kWhite);
-  EXPECT_EQ(litAlong(screen, 20), (std::vector<int>{5, 6, 7, 8, 11, 12, 13, 14}));
-  drawLine(30, -3, 30, 8, 0, kWhite);
-  EXPECT_EQ(litAlong(screen, 30, true), (std::vector<int>{0, 1, 2, 3, 6, 7, 8}));
+  TestFrame frame;
+  drawLine(frame, 0, 7, 550, 7, kLineSolid, kWhite);
+  EXPECT_EQ(litAlong(frame, 7).size(), 550u);
+  drawLine(frame, 3, -5, 9, -5, kLineSolid, kWhite);
+  EXPECT_EQ(litAlong(frame, 0), (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
+  drawLine(frame, 3, 360, 4, 360, kLineSolid, kWhite);
+  EXPECT_EQ(litAlong(frame, 349), (std::vector<int>{3, 4}));
+  drawLine(frame, 14, 20, 5, 20, kLineDashed, kWhite);
+  EXPECT_EQ(litAlong(frame, 20), (std::vector<int>{5, 6, 7, 8, 11, 12, 13, 14}));
+  drawLine(frame, 30, -3, 30, 8, 0, kWhite);
+  EXPECT_EQ(litAlong(frame, 30, true), (std::vector<int>{0, 1, 2, 3, 6, 7, 8}));
 }
 
 TEST(DrawLine, SlopedLinesFollowBresenhamFromEitherEndShallowOrSteep) {
   const int16_t ends[][4] = {{10, 10, 15, 12}, {15, 12, 10, 10}, {12, 15, 10, 10}};
   for (const auto& e : ends) {
-    TestScreen screen(40, 30);
-    drawLine(e[0], e[1], e[2], e[3], kLineSolid, kWhite);
+    TestFrame frame(40, 30);
+    drawLine(frame, e[0], e[1], e[2], e[3], kLineSolid, kWhite);
     const bool steep = e[1] == 15;
     for (int step = 0; step < 3; ++step) {
-      EXPECT_EQ(litAlong(screen, 10 + step, steep),
+      EXPECT_EQ(litAlong(frame, 10 + step, steep),
                 (std::vector<int>{10 + 2 * step, 11 + 2 * step}));
     }
-    EXPECT_EQ(screen.countNot(0), 6);
+    EXPECT_EQ(frame.countNot(0), 6);
   }
 }
 
 TEST(DrawLine, SlopedLinesKeepTheirSlopeAcrossTheEdgeAndDashFromTheFirstPointInside) {
-  TestScreen screen(40, 30);
-  drawLine(-10, -10, 10, 10, kLineDashed, kWhite);
-  EXPECT_EQ(screen.lit(), (Points{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {6, 6}, {7, 7}, {8, 8}, {9, 9}}));
-  EXPECT_EQ(dirty(), (Box{0, 0, 10, 10}));
+  TestFrame frame(40, 30);
+  drawLine(frame, -10, -10, 10, 10, kLineDashed, kWhite);
+  EXPECT_EQ(frame.lit(), (Points{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {6, 6}, {7, 7}, {8, 8}, {9, 9}}));
+  EXPECT_EQ(dirty(frame), (Box{0, 0, 10, 10}));
 }
 
 TEST(DrawRect, FillsLeaveTheRightColumnAndBottomRowButMarkThem) {
-  TestScreen screen;
-  screen.fill(0x1234);
-  drawRect(0, 0, 549, 349, kShapeFilled, 0);
-  EXPECT_EQ(screen.countNot(0), 550 + 349);
-  EXPECT_EQ(screen.at(549, 10), 0x1234);
-  EXPECT_EQ(screen.at(10, 349), 0x1234);
-  EXPECT_EQ(dirty(), (Box{0, 0, 549, 349}));
+  TestFrame frame;
+  frame.fill(0x1234);
+  drawRect(frame, 0, 0, 549, 349, kShapeFilled, 0);
+  EXPECT_EQ(frame.countNot(0), 550 + 349);
+  EXPECT_EQ(frame.at(549, 10), 0x1234);
+  EXPECT_EQ(frame.at(10, 349), 0x1234);
+  EXPECT_EQ(dirty(frame), (Box{0, 0, 549, 349}));
 
-  screen.reopenFrame();
-  drawRect(10, 10, 10, 40, kShapeFilled, kWhite);
-  EXPECT_EQ(screen.countNot(0), 0);
-  EXPECT_EQ(dirty(), (Box{10, 10, 10, 40}));
-  drawRect(10, 10, 10, 40, kShapeSolidOutline, kWhite);
-  EXPECT_EQ(litAlong(screen, 10, true).size(), 31u);
+  frame.reopen();
+  drawRect(frame, 10, 10, 10, 40, kShapeFilled, kWhite);
+  EXPECT_EQ(frame.countNot(0), 0);
+  EXPECT_EQ(dirty(frame), (Box{10, 10, 10, 40}));
+  drawRect(frame, 10, 10, 10, 40, kShapeSolidOutline, kWhite);
+  EXPECT_EQ(litAlong(frame, 10, true).size(), 31u);
 }
 
 TEST(DrawRect, OutlinesIncludeBothCornersAndDashPerSideWhicheverCornerComesFirst) {
-  TestScreen screen(60, 40);
-  drawRect(5, 5, 15, 10, kRectDashed, kWhite);
+  TestFrame frame(60, 40);
+  drawRect(frame, 5, 5, 15, 10, kRectDashed, kWhite);
   // Top counts from the left, the right side from the top.
-  EXPECT_EQ(litAlong(screen, 5), (std::vector<int>{5, 6, 7, 8, 11, 12, 13, 14, 15}));
-  EXPECT_EQ(litAlong(screen, 15, true), (std::vector<int>{5, 6, 7, 8}));
-  screen.fill(0);
-  drawRect(5, 5, 15, 10, kShapeSolidOutline, kWhite);
-  EXPECT_EQ(screen.countNot(0), 2 * 11 + 2 * 4);
+  EXPECT_EQ(litAlong(frame, 5), (std::vector<int>{5, 6, 7, 8, 11, 12, 13, 14, 15}));
+  EXPECT_EQ(litAlong(frame, 15, true), (std::vector<int>{5, 6, 7, 8}));
+  frame.fill(0);
+  drawRect(frame, 5, 5, 15, 10, kShapeSolidOutline, kWhite);
+  EXPECT_EQ(frame.countNot(0), 2 * 11 + 2 * 4);
 
   for (int flags : {kRectDashed, kShapeSolidOutline, kShapeFilled}) {
-    screen.fill(0);
-    drawRect(5, 6, 30, 20, flags, kWhite);
-    const std::vector<uint16_t> expected = screen.pixels();
-    screen.fill(0);
-    drawRect(30, 20, 5, 6, flags, kWhite);
-    EXPECT_EQ(screen.pixels(), expected) << "flags " << flags;
+    frame.fill(0);
+    drawRect(frame, 5, 6, 30, 20, flags, kWhite);
+    const std::vector<uint16_t> expected = frame.snapshot();
+    frame.fill(0);
+    drawRect(frame, 30, 20, 5, 6, flags, kWhite);
+    EXPECT_EQ(frame.snapshot(), expected) << "flags " << flags;
   }
 }
 
 TEST(DrawCircle, RefusesABoxThatIsNotSquareAndFillsTheShrunkBox) {
-  TestScreen screen(64, 48);
-  EXPECT_EQ(drawCircle(10, 10, 29, 30, kShapeFilled, kWhite), kStatusCircleNotSquare);
-  EXPECT_EQ(screen.countNot(0), 0);
-  EXPECT_EQ(drawCircle(10, 10, 30, 30, kShapeFilled, kWhite), kStatusOk);
+  TestFrame frame(64, 48);
+  EXPECT_EQ(drawCircle(frame, 10, 10, 29, 30, kShapeFilled, kWhite), kStatusCircleNotSquare);
+  EXPECT_EQ(frame.countNot(0), 0);
+  EXPECT_EQ(drawCircle(frame, 10, 10, 30, 30, kShapeFilled, kWhite), kStatusOk);
   // Shrunk box 11..29: centre (20, 20), radius 9.
-  EXPECT_EQ(litAlong(screen, 20), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
-                                                    23, 24, 25, 26, 27, 28, 29}));
-  EXPECT_EQ(litAlong(screen, 20, true).front(), 11);
-  EXPECT_EQ(litAlong(screen, 20, true).back(), 29);
-  EXPECT_EQ(screen.at(12, 12), 0);
+  EXPECT_EQ(litAlong(frame, 20), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
+                                                   23, 24, 25, 26, 27, 28, 29}));
+  EXPECT_EQ(litAlong(frame, 20, true).front(), 11);
+  EXPECT_EQ(litAlong(frame, 20, true).back(), 29);
+  EXPECT_EQ(frame.at(12, 12), 0);
 }
 
 TEST(FillMask, WritesWhereTheMaskIsSetAndClipsWithoutShifting) {
-  TestScreen screen(40, 30);
+  TestFrame frame(40, 30);
   const uint8_t mask[6] = {1, 0, 1, 0, 1, 0};
-  EXPECT_EQ(fillMask(5, 5, 3, 2, kWhite, mask), kStatusOk);
-  EXPECT_EQ(screen.lit(), (Points{{5, 5}, {7, 5}, {6, 6}}));
-  screen.fill(0);
+  EXPECT_EQ(fillMask(frame, 5, 5, 3, 2, kWhite, mask), kStatusOk);
+  EXPECT_EQ(frame.lit(), (Points{{5, 5}, {7, 5}, {6, 6}}));
+  frame.fill(0);
   // Cut at the left edge: column 0 shows the mask's second column.
-  fillMask(-1, 10, 3, 2, kWhite, mask);
-  fillMask(50, 10, 3, 2, kWhite, mask);
-  fillMask(5, 5, -3, 2, kWhite, mask);
-  EXPECT_EQ(screen.lit(), (Points{{1, 10}, {0, 11}}));
+  fillMask(frame, -1, 10, 3, 2, kWhite, mask);
+  fillMask(frame, 50, 10, 3, 2, kWhite, mask);
+  fillMask(frame, 5, 5, -3, 2, kWhite, mask);
+  EXPECT_EQ(frame.lit(), (Points{{1, 10}, {0, 11}}));
 
   frame.dirty.clear();
-  EXPECT_EQ(fillMask(5, 6, 3, 2, kWhite, nullptr), kStatusNoMask);
-  EXPECT_EQ(dirty(), (Box{5, 6, 7, 7}));
+  EXPECT_EQ(fillMask(frame, 5, 6, 3, 2, kWhite, nullptr), kStatusNoMask);
+  EXPECT_EQ(dirty(frame), (Box{5, 6, 7, 7}));
 }
 
 TEST(ReadPixel, ReadsTheClampedPointAndMarksIt) {
-  TestScreen screen(40, 30);
-  drawLine(0, 0, 0, 0, kLineSolid, 0x1234);
-  drawLine(39, 29, 39, 29, kLineSolid, 0x4321);
+  TestFrame frame(40, 30);
+  drawLine(frame, 0, 0, 0, 0, kLineSolid, 0x1234);
+  drawLine(frame, 39, 29, 39, 29, kLineSolid, 0x4321);
   frame.dirty.clear();
-  EXPECT_EQ(readPixel(-3, -7), 0x1234);
-  EXPECT_EQ(readPixel(100, 100), 0x4321);
-  EXPECT_EQ(dirty(), (Box{0, 0, 39, 29}));
+  EXPECT_EQ(readPixel(frame, -3, -7), 0x1234);
+  EXPECT_EQ(readPixel(frame, 100, 100), 0x4321);
+  EXPECT_EQ(dirty(frame), (Box{0, 0, 39, 29}));
 }
 
 TEST(ScaleColour, ScalesEachChannelAndCapsIt) {

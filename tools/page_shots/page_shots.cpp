@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     for (int16_t page = 0; page < kPageCount; ++page) {
       drawPageShot(wizard, page, language);
       const fs::path file = output / pageShotName(page, language);
-      if (!png::writeFrame(file.string())) {
+      if (!png::writeFrame(wizard.frame(), file.string())) {
         std::fprintf(stderr, "page_shots: cannot write %s\n", file.string().c_str());
         return 1;
       }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// Small PNG files of 8-bit RGB pictures, to look at frames and to keep
-// reference pictures for tests. Not part of the installer.
+// PNG files of 8-bit RGB pictures, to look at frames and to keep reference
+// pictures for tests. Not part of the installer.
 namespace png {
 
 struct Image {
@@ -14,13 +14,8 @@ struct Image {
   std::vector<uint8_t> rgb;  // width x height x 3 bytes, top row first
 };
 
-std::vector<uint8_t> encode(const Image& image);
-
-// Reads 8-bit RGB pictures without interlacing, as encode writes them; false
-// for other kinds and for damaged files.
-bool decode(const std::vector<uint8_t>& bytes, Image& image);
-
 bool writeFile(const std::string& path, const Image& image);
+// False for a missing or damaged file.
 bool readFile(const std::string& path, Image& image);
 
 }  // namespace png

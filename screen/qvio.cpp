@@ -1,10 +1,9 @@
-#include "platform/qvio.h"
+#include "screen/qvio.h"
 
 #include "platform/message_box.h"
 
 namespace {
 QVIO* registeredScreen = nullptr;
-void* storedProgramInstance = nullptr;
 const char* storedCommandLine = nullptr;
 }  // namespace
 
@@ -26,13 +25,10 @@ QVIO* QVIO::instance() {
 }
 
 void storeProgramStart(void* programInstance, const char* commandLine) {
-  storedProgramInstance = programInstance;
+  platform::rememberProgramInstance(programInstance);
   storedCommandLine = commandLine;
 }
 
-void* ProgramInstance() {
-  return storedProgramInstance;
-}
 const char* CommandLine() {
   return storedCommandLine;
 }

@@ -1,8 +1,8 @@
-#include "platform/mouse.h"
+#include "screen/mouse.h"
 
 #include "platform/cursor.h"
-#include "platform/input_state.h"
 #include "platform/message_box.h"
+#include "screen/input_queue.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void showShapeCursor(platform::CursorHandle cursor) {
 
 }  // namespace
 
-MOUSE::MOUSE() {
+MOUSE::MOUSE(InputQueue& input) : input_(input) {
   if (registeredMouse != nullptr) {
     showMessage("Error", "Second MOUSE class declared.");
     platform::endProcess(-1);
@@ -99,20 +99,19 @@ void MOUSE::RefreshCursor() {
 }
 
 void MOUSE::GetPosition(int16_t& x, int16_t& y) const {
-  x = input.x;
-  y = input.y;
+  x = input_.x();
+  y = input_.y();
 }
 
 void MOUSE::GetLeftButton(uint8_t& left) const {
-  left = input.leftButton;
+  left = input_.leftButton() ? 1 : 0;
 }
 
 void MOUSE::GetButtons(uint8_t& left, uint8_t& right) const {
-  left = input.leftButton;
-  right = input.rightButton;
+  left = input_.leftButton() ? 1 : 0;
+  right = input_.rightButton() ? 1 : 0;
 }
 
 void MOUSE::ClearButtons() {
-  input.leftButton = 0;
-  input.rightButton = 0;
+  input_.forgetButtons();
 }

@@ -7,7 +7,7 @@
 #include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/primitives.h"
-#include "test_screen.h"
+#include "support/test_screen.h"
 
 namespace {
 
@@ -25,8 +25,11 @@ class DisplayTest : public testing::Test {
     return screen_.OpenGraphics(width, height, "Tarvex League 3 Update", 0, fonts_.path);
   }
 
+  void SetUp() override { headless::resetDesktop(); }
+
   FontFolder fonts_;
   TestScreen screen_;
+  FrameBuffer& frame = screen_.frame();
 };
 
 TEST_F(DisplayTest, OpeningCreatesTheCentredWindowWithItsIconsAndTitle) {
@@ -48,7 +51,7 @@ TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleDecodedAsFiveBitChannels) {
   ASSERT_EQ(open(), 0);
   EXPECT_EQ(headless::presentations(), 0);  // nothing is shown while opening
   for (int y = 0; y < 350; ++y)
-    for (int x = 0; x < 550; ++x) *framePixel(x, y) = pattern(x, y);
+    for (int x = 0; x < 550; ++x) *framePixel(frame, x, y) = pattern(x, y);
   screen_.Present();  // the first presentation shows the whole frame
   EXPECT_EQ(headless::lastPresentedArea(), 550 * 350);
   for (int y = 0; y < 350; ++y)
@@ -58,8 +61,8 @@ TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleDecodedAsFiveBitChannels) {
   EXPECT_EQ(headless::presentations(), 1);  // an unchanged frame costs nothing
 
   // Drawn behind the renderer's back: only the rectangle decides what goes.
-  *framePixel(10, 20) = 0x7C00;
-  *framePixel(11, 20) = 0x03E0;
+  *framePixel(frame, 10, 20) = 0x7C00;
+  *framePixel(frame, 11, 20) = 0x03E0;
   frame.dirty = DirtyRect{10, 10, 20, 20};
   screen_.Present();
   EXPECT_EQ(headless::lastPresentedArea(), 1);
@@ -74,7 +77,7 @@ TEST_F(DisplayTest, ASecondOpeningReshapesTheSameWindowAndKeepsTheFonts) {
   screen_.Present();
   // Something drawn near the old size's corner must not be copied from
   // beyond the smaller array.
-  drawRect(540, 340, 549, 349, kShapeFilled, 0x7FFF);
+  drawRect(frame, 540, 340, 549, 349, kShapeFilled, 0x7FFF);
   ASSERT_EQ(open(200, 100), 0);
   EXPECT_EQ(headless::windowsCreated(), 1);
   const headless::WindowRecord& window = headless::window();
@@ -82,7 +85,7 @@ TEST_F(DisplayTest, ASecondOpeningReshapesTheSameWindowAndKeepsTheFonts) {
             headless::kStyleSystemMenu | headless::kStyleMinimiseBox | headless::kStyleCaption);
   EXPECT_EQ(window.x, (headless::kDesktopWidth - 200) / 2 - headless::kFrameBorder);
   EXPECT_EQ(frame.pitch, 400);
-  EXPECT_NE(loadedFont(0), nullptr);
+  EXPECT_NE(loadedFont(frame.fonts, 0), nullptr);
   screen_.Present();
   EXPECT_EQ(headless::lastPresentedArea(), 200 * 100);
 }
@@ -91,7 +94,7 @@ TEST_F(DisplayTest, AnOpeningWithoutWindowOrFrameFailsAndPresentsNothing) {
   headless::failWindowCreation(true);
   EXPECT_EQ(open(), 1);
   EXPECT_EQ(frame.opening, 1);
-  EXPECT_FALSE(isFrameReady());
+  EXPECT_FALSE(isFrameReady(frame));
   screen_.Present();
   EXPECT_EQ(headless::presentations(), 0);
   headless::failWindowCreation(false);
@@ -104,10 +107,12 @@ TEST(DisplayFontsTest, AFailingFontStopsTheOpeningWithItsStatus) {
   FontFolder fonts(3);
   TestScreen screen;
   EXPECT_EQ(screen.OpenGraphics(550, 350, "Setup", 0, fonts.path), 7);
-  EXPECT_TRUE(isFrameReady());  // the frame is open, only the fonts are short
-  for (int id = 0; id < kFontCount; ++id) EXPECT_EQ(loadedFont(id) != nullptr, id < 3) << id;
+  const FrameBuffer& frame = screen.frame();
+  EXPECT_TRUE(isFrameReady(frame));  // the frame is open, only the fonts are short
+  for (int id = 0; id < kFontCount; ++id)
+    EXPECT_EQ(loadedFont(frame.fonts, id) != nullptr, id < 3) << id;
   screen.CloseGraphics();
-  EXPECT_EQ(fontTable, nullptr);
+  EXPECT_EQ(frame.fonts, nullptr);
 }
 
 TEST_F(DisplayTest, ClosingReleasesTheWindowAndTheFrameButKeepsTheSize) {

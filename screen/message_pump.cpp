@@ -1,4 +1,5 @@
-#include "platform/qvio.h"
+#include "screen/qvio.h"
+
 #include "platform/window.h"
 
 namespace {
@@ -7,17 +8,17 @@ namespace {
 // system does outside the message queue waits noticeably.
 constexpr int kIdleWaitMilliseconds = 20;
 
-bool lastPumpHadMessages = false;
-
 }  // namespace
 
 void QVIO::PumpMessages() {
-  lastPumpHadMessages = platform::dispatchWaitingMessages();
+  lastPumpHadMessages_ = platform::dispatchWaitingMessages();
+  input_.nextTurn();
   Present();
 }
 
 void QVIO::WaitWhileIdle() {
-  // Input just recorded must reach the next Step at once.
-  if (lastPumpHadMessages || wantsNextStepAtOnce()) return;
+  // Input just recorded, or still waiting for its turn, must reach the next
+  // Step at once.
+  if (lastPumpHadMessages_ || input_.hasPending() || wantsNextStepAtOnce()) return;
   platform::waitForMessage(kIdleWaitMilliseconds);
 }

@@ -1,3 +1,0 @@
-#include "platform/input_state.h"
-
-InputState input;

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/window.h"
+#include "render/frame_buffer.h"
+#include "platform/window_events.h"
+#include "screen/input_queue.h"
+
+class DRIVE_PATH;
+class TFrameWindow;
+struct FontTable;
+
+// The screen class: the one object through which the main loop and the
+// display window drive the application. It owns the window, the frame it
+// shows, the fonts and the input the window reported. Exactly one exists per
+// process.
+class QVIO : private platform::WindowEvents {
+ public:
+  QVIO();
+  virtual ~QVIO();
+  QVIO(const QVIO&) = delete;
+  QVIO& operator=(const QVIO&) = delete;
+
+  // Slot 0: draws the current state completely into the frame.
+  virtual bool Redraw() = 0;
+  // Slot 1: one turn of the main loop; false ends it.
+  virtual bool Step() = 0;
+  // True while the next Step has work to do whether or not input arrives;
+  // the main loop then turns without waiting.
+  virtual bool wantsNextStepAtOnce() const { return false; }
+
+  // The frame's size: 0 until a frame is opened, kept after it is closed.
+  int16_t width() const { return frame_.width; }
+  int16_t height() const { return frame_.height; }
+  bool minimiseOnDeactivate() const { return minimiseOnDeactivate_ != 0; }
+
+  void SetTitle(const char* title);
+
+  int OpenGraphics(int16_t width, int16_t height, const char* title, uint8_t minimiseOnDeactivate,
+                   const DRIVE_PATH& fontDirectory);
+  void CloseGraphics();
+  void Present();
+  // Hands every waiting message to the window, lets the next waiting button
+  // change count, and presents the frame.
+  void PumpMessages();
+  // After a pump that found no input, and with no work due, waits briefly for
+  // the next message so that an idle program does not spin.
+  void WaitWhileIdle();
+
+  // What the window shows; text in it is drawn with the display's fonts.
+  FrameBuffer& frame() { return frame_; }
+  const FrameBuffer& frame() const { return frame_; }
+  InputQueue& input() { return input_; }
+  bool quitRequested() const { return input_.quitRequested(); }
+  // The display window, or null.
+  platform::WindowHandle window() const { return window_; }
+
+  // The registered instance, or null.
+  static QVIO* instance();
+
+ private:
+  // How the screen reacts to what happens to its window: it records input
+  // and the close request for the wizard's next turns, repaints, forgets
+  // input that a repaint made stale, and minimises when asked to.
+  void activated(bool active) override;
+  void paint() override;
+  void closeRequested() override;
+  void keyPressed(LogicalKey key) override;
+  void characterTyped(uint8_t character) override;
+  void pointerMoved(int16_t x, int16_t y) override;
+  void buttonChanged(MouseButton button, bool down) override;
+
+  bool createDisplayWindow(int16_t width, int16_t height, const char* title);
+  void reshapeDisplayWindow(int16_t width, int16_t height);
+  int loadFonts(const DRIVE_PATH& directory);
+
+  uint8_t minimiseOnDeactivate_ = 0;
+  FrameBuffer frame_;
+  FontTable* fonts_ = nullptr;
+  platform::WindowHandle window_ = nullptr;
+  TFrameWindow* frameWindow_ = nullptr;
+  // Read when the window is created and kept for every later opening.
+  platform::WindowMetrics metrics_;
+  InputQueue input_;
+  bool lastPumpHadMessages_ = false;
+};
+
+// What the entry point received: the program's instance, for the window and
+// the cursors, and the command line, for the recognition of the packer switch.
+void storeProgramStart(void* programInstance, const char* commandLine);
+const char* CommandLine();
