@@ -21,7 +21,7 @@ bool programFileExists(const char* folder) {
   if (!formatPath(path, sizeof path, "%s\\tx3.exe", folder)) return false;
   std::FILE* file = platform::openFile(path, "rb");
   if (file == nullptr) return false;
-  std::fclose(file);
+  platform::closeFile(file);
   return true;
 }
 

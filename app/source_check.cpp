@@ -11,7 +11,7 @@ namespace {
 bool canOpen(const char* name) {
   std::FILE* file = platform::openFile(name, "r");
   if (file == nullptr) return false;
-  std::fclose(file);
+  platform::closeFile(file);
   return true;
 }
 
@@ -21,10 +21,10 @@ bool archiveIsWhole() {
   std::FILE* archive = platform::openFile(kUpdateArchiveName, "rb");
   if (archive == nullptr) return false;
   unsigned char bytes[kSizeTableBytes];
-  const bool tableRead = std::fread(bytes, 1, sizeof bytes, archive) == sizeof bytes;
+  const bool tableRead = platform::readFile(archive, bytes, 1, sizeof bytes) == sizeof bytes;
   const bool endFound = std::fseek(archive, 0, SEEK_END) == 0;
   const long length = std::ftell(archive);
-  std::fclose(archive);
+  platform::closeFile(archive);
   if (!tableRead || !endFound) return false;
   SizeTable sizes;
   decodeSizeTable(bytes, sizes);

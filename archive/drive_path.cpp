@@ -27,7 +27,6 @@ bool fetchDriveList(char (&list)[kDriveListRoom]) {
 
 // The n-th root of a fetched list; null when the list has fewer.
 const char* nthDriveRoot(const char* list, int n) {
-  if (n < 0) return nullptr;
   for (; *list != '\0'; list += std::strlen(list) + 1)
     if (n-- == 0) return list;
   return nullptr;

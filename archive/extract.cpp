@@ -12,11 +12,6 @@ namespace {
 
 constexpr int32_t kCopyBufferBytes = 65536;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 // The body's offset behind the size table. A negative slot, or bodies that
 // reach past the signed 32-bit range, mean the table is damaged.
 bool locateBody(const SizeTable sizes, int32_t index, int32_t& offset) {
@@ -49,18 +44,20 @@ bool extractArchiveEntry(int32_t index, const char* targetPath, bool& archiveFau
   if (index < 0 || index >= kArchiveEntryCount || isReadmeEntry(index))
     return fail(archiveFault, true);
 
-  File archive(platform::openFile(kUpdateArchiveName, "rb"));
+  platform::OwnedFile archive(platform::openFile(kUpdateArchiveName, "rb"));
   if (!archive) return fail(archiveFault, true);
   unbuffer(archive.get());
   unsigned char table[kSizeTableBytes];
-  if (std::fread(table, sizeof table, 1, archive.get()) != 1) return fail(archiveFault, true);
+  if (platform::readFile(archive.get(), table, sizeof table, 1) != 1)
+    return fail(archiveFault, true);
   SizeTable sizes;
   decodeSizeTable(table, sizes);
   int32_t offset = 0;
   if (!locateBody(sizes, index, offset) || std::fseek(archive.get(), offset, SEEK_CUR) != 0)
     return fail(archiveFault, true);
 
-  File target(targetPath != nullptr ? platform::openFile(targetPath, "wb") : nullptr);
+  platform::OwnedFile target(targetPath != nullptr ? platform::openFile(targetPath, "wb")
+                                                   : nullptr);
   if (!target) return fail(archiveFault, false);
   unbuffer(target.get());
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[kCopyBufferBytes]);
@@ -69,13 +66,13 @@ bool extractArchiveEntry(int32_t index, const char* targetPath, bool& archiveFau
   const int32_t size = sizes[index];
   for (int32_t copied = 0; copied < size;) {
     const int32_t chunk = std::min(size - copied, kCopyBufferBytes);
-    if (std::fread(buffer.get(), static_cast<size_t>(chunk), 1, archive.get()) != 1)
+    if (platform::readFile(archive.get(), buffer.get(), static_cast<size_t>(chunk), 1) != 1)
       return fail(archiveFault, true);
-    if (std::fwrite(buffer.get(), static_cast<size_t>(chunk), 1, target.get()) != 1)
+    if (platform::writeFile(target.get(), buffer.get(), static_cast<size_t>(chunk), 1) != 1)
       return fail(archiveFault, false);
     copied += chunk;
   }
   // A close that fails may have lost bytes of the body on their way to disk.
-  if (std::fclose(target.release()) != 0) return fail(archiveFault, false);
+  if (!platform::closeFile(target.release())) return fail(archiveFault, false);
   return true;
 }

@@ -82,13 +82,13 @@ bool FILE_STREAM::openWithOrderMark(const DRIVE_PATH& directory, const char* fil
     std::fseek(stream, 0, SEEK_SET);
     uint32_t mark = 0;
     // A file too short for a mark keeps the byte order it had.
-    if (std::fread(&mark, sizeof mark, 1, stream) == 1)
+    if (platform::readFile(stream, &mark, sizeof mark, 1) == 1)
       record_->byteOrder = static_cast<int32_t>(mark);
     if (mode == AppendBinary) std::fseek(stream, 0, SEEK_END);
   } else if (mode == WriteBinary) {
     record_->byteOrder = 0;
     const uint32_t mark = 0;
-    std::fwrite(&mark, sizeof mark, 1, stream);
+    platform::writeFile(stream, &mark, sizeof mark, 1);
   }
   if (record_->byteOrder != 0 && mode == AppendBinary) {
     close();
@@ -100,7 +100,7 @@ bool FILE_STREAM::openWithOrderMark(const DRIVE_PATH& directory, const char* fil
 bool FILE_STREAM::close() {
   if (record_ == nullptr) return false;
   bool written = flushRun();
-  if (record_->stream != nullptr) written = std::fclose(record_->stream) == 0 && written;
+  if (record_->stream != nullptr) written = platform::closeFile(record_->stream) && written;
   *record_ = FileStreamRecord{};
   return written;
 }
@@ -134,7 +134,7 @@ bool FILE_STREAM::prepare(bool allowed, bool writing) {
 
 bool FILE_STREAM::readValue(void* value, int size) {
   if (!prepare(readsBinary(record_), false)) return false;
-  if (std::fread(value, static_cast<size_t>(size), 1, record_->stream) != 1) return false;
+  if (platform::readFile(record_->stream, value, static_cast<size_t>(size), 1) != 1) return false;
   if (record_->byteOrder == kBigEndianOrder) reverseBytes(value, size);
   return true;
 }
@@ -144,7 +144,7 @@ bool FILE_STREAM::writeValue(const void* value, int size) {
   unsigned char bytes[4];
   std::copy_n(static_cast<const unsigned char*>(value), size, bytes);
   if (record_->byteOrder == kBigEndianOrder) reverseBytes(bytes, size);
-  return std::fwrite(bytes, static_cast<size_t>(size), 1, record_->stream) == 1;
+  return platform::writeFile(record_->stream, bytes, static_cast<size_t>(size), 1) == 1;
 }
 
 bool FILE_STREAM::readByte(uint8_t& out) {
@@ -167,13 +167,13 @@ bool FILE_STREAM::readInt32(uint32_t& out) {
 
 bool FILE_STREAM::readBlock(void* buffer, int32_t count) {
   if (count < 0 || !prepare(readsBinary(record_), false)) return false;
-  return std::fread(buffer, 1, static_cast<size_t>(count), record_->stream) ==
+  return platform::readFile(record_->stream, buffer, 1, static_cast<size_t>(count)) ==
          static_cast<size_t>(count);
 }
 
 bool FILE_STREAM::readInt16Array(uint16_t* values, int32_t count) {
   if (count < 0 || !prepare(readsBinary(record_), false)) return false;
-  const size_t read = std::fread(values, 2, static_cast<size_t>(count), record_->stream);
+  const size_t read = platform::readFile(record_->stream, values, 2, static_cast<size_t>(count));
   if (record_->byteOrder == kBigEndianOrder) swapEach(values, static_cast<int32_t>(read));
   return read == static_cast<size_t>(count);
 }
@@ -192,7 +192,7 @@ bool FILE_STREAM::writeInt32(uint32_t value) {
 
 bool FILE_STREAM::writeBlock(const void* buffer, int32_t count) {
   if (count < 0 || !prepare(writesBinary(record_), true)) return false;
-  return std::fwrite(buffer, 1, static_cast<size_t>(count), record_->stream) ==
+  return platform::writeFile(record_->stream, buffer, 1, static_cast<size_t>(count)) ==
          static_cast<size_t>(count);
 }
 
@@ -200,7 +200,8 @@ bool FILE_STREAM::writeInt16Array(uint16_t* values, int32_t count) {
   if (count < 0 || !prepare(writesBinary(record_), true)) return false;
   const bool swap = record_->byteOrder == kBigEndianOrder;
   if (swap) swapEach(values, count);
-  const size_t written = std::fwrite(values, 2, static_cast<size_t>(count), record_->stream);
+  const size_t written =
+      platform::writeFile(record_->stream, values, 2, static_cast<size_t>(count));
   if (swap) swapEach(values, count);
   return written == static_cast<size_t>(count);
 }

@@ -14,15 +14,10 @@ namespace {
 // The new archive is written here and renamed over update.dat only when whole.
 constexpr const char* kPartialArchiveName = "update.dat.part";
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 // Sizes are signed 32-bit in the archive, and so is their sum: readers add
 // them up to find a body.
 bool measure(const char* name, int32_t& size) {
-  File file(platform::openFile(name, "rb"));
+  platform::OwnedFile file(platform::openFile(name, "rb"));
   if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
   const long position = std::ftell(file.get());
   if (position < 0 || position > INT32_MAX) return false;
@@ -49,12 +44,12 @@ constexpr size_t kCopyBufferBytes = 128 * 1024;
 // to its measured size, one that shrank fails the copy.
 bool copyBody(const char* name, int32_t size, char* buffer, std::FILE* archive) {
   if (size == 0) return true;
-  File file(platform::openFile(name, "rb"));
+  platform::OwnedFile file(platform::openFile(name, "rb"));
   if (!file) return false;
   for (size_t left = static_cast<size_t>(size); left > 0;) {
     const size_t chunk = left < kCopyBufferBytes ? left : kCopyBufferBytes;
-    if (std::fread(buffer, chunk, 1, file.get()) != 1 ||
-        std::fwrite(buffer, chunk, 1, archive) != 1)
+    if (platform::readFile(file.get(), buffer, chunk, 1) != 1 ||
+        platform::writeFile(archive, buffer, chunk, 1) != 1)
       return false;
     left -= chunk;
   }
@@ -64,7 +59,7 @@ bool copyBody(const char* name, int32_t size, char* buffer, std::FILE* archive) 
 bool writeArchive(const SizeTable sizes, std::FILE* archive) {
   unsigned char table[kSizeTableBytes];
   encodeSizeTable(sizes, table);
-  if (std::fwrite(table, sizeof table, 1, archive) != 1) return false;
+  if (platform::writeFile(archive, table, sizeof table, 1) != 1) return false;
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[kCopyBufferBytes]);
   if (!buffer) return false;
   for (int i = 0; i < kArchiveEntryCount; ++i)
@@ -84,7 +79,7 @@ bool packUpdateArchive() {
   if (archive == nullptr) return false;
   const bool written = writeArchive(sizes, archive);
   // Closing flushes the last buffered bytes, so its failure is a failed write.
-  const bool closed = std::fclose(archive) == 0;
+  const bool closed = platform::closeFile(archive);
   if (written && closed && platform::replaceFile(kPartialArchiveName, kUpdateArchiveName))
     return true;
   platform::removeFile(kPartialArchiveName);

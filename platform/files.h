@@ -1,18 +1,38 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 
 // File operations that differ between the platforms. Paths are written the
 // way the installer builds them, joined with backslashes; on POSIX systems
 // the backslash is read as the directory separator.
 namespace platform {
 
+// Opens a stream as the C library does. Writing, appending or updating a
+// read-only file fails, as it does on Windows.
 std::FILE* openFile(const char* path, const char* mode);
 
-// Removes a file; false when there was none or it could not be removed.
+// Reads and writes whole items, as the C library does: the number of items
+// moved, fewer on failure.
+size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count);
+size_t writeFile(std::FILE* file, const void* data, size_t size, size_t count);
+
+// Writes what the stream still holds and closes it; false when that write
+// failed. The stream is gone either way.
+bool closeFile(std::FILE* file);
+
+// A stream closed when it goes out of scope, for the paths that give up on it.
+struct FileCloser {
+  void operator()(std::FILE* file) const { closeFile(file); }
+};
+using OwnedFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Removes a file; false when there was none or it could not be removed (a
+// read-only file cannot).
 bool removeFile(const char* path);
 
-// Puts `from` in place of `to`, replacing an existing `to` in one step.
+// Puts `from` in place of `to`, replacing an existing `to` in one step; a
+// read-only `to` is not replaced.
 bool replaceFile(const char* from, const char* to);
 
 // Moves a file by renaming it; false when `to` exists already.

@@ -1,9 +1,11 @@
 #include "platform/headless/files.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,41 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using headless::FileOperation;
+
 std::string logicalDrives;
+
+struct PlannedFailure {
+  FileOperation operation;
+  std::string pathEnding;
+  bool everyCall;
+  int callsToPass;  // matching calls that still succeed before the one that fails
+  bool spent;
+};
+std::vector<PlannedFailure> plannedFailures;
+// The path each open stream was opened with, for the failures of its reads,
+// writes and close.
+std::map<std::FILE*, std::string> openStreams;
+
+bool endsWith(const std::string& text, const std::string& ending) {
+  return text.size() >= ending.size() &&
+         text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// True when a planned failure takes this call; the C library's error code is
+// then set as a full disk or a refused access would set it.
+bool failsNow(FileOperation operation, const std::string& path) {
+  for (PlannedFailure& planned : plannedFailures) {
+    if (planned.spent || planned.operation != operation || !endsWith(path, planned.pathEnding))
+      continue;
+    if (!planned.everyCall && planned.callsToPass-- > 0) continue;
+    planned.spent = !planned.everyCall;
+    const bool writing = operation == FileOperation::write || operation == FileOperation::close;
+    errno = writing ? ENOSPC : EACCES;
+    return true;
+  }
+  return false;
+}
 
 std::string nativePath(const char* path) {
   std::string result(path);
@@ -36,12 +72,34 @@ bool matchesPattern(const char* name, const char* pattern) {
   return same && matchesPattern(name + 1, pattern + 1);
 }
 
+// Windows keeps a read-only file from being written, replaced or removed, even
+// for an administrator.
+bool isReadOnly(const std::string& nativeName) {
+  std::error_code error;
+  const fs::file_status status = fs::status(nativeName, error);
+  return !error && fs::is_regular_file(status) &&
+         (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+bool refusesAccess() {
+  errno = EACCES;
+  return false;
+}
+
 }  // namespace
 
 namespace headless {
 
 void setLogicalDrives(const std::string& list) {
   logicalDrives = list;
+}
+
+void failFileOperation(FileOperation operation, const std::string& pathEnding, int nth) {
+  plannedFailures.push_back({operation, pathEnding, nth == 0, nth - 1, false});
+}
+
+void clearFileFailures() {
+  plannedFailures.clear();
 }
 
 }  // namespace headless
@@ -54,27 +112,62 @@ struct FileSearch {
 };
 
 std::FILE* openFile(const char* path, const char* mode) {
-  return std::fopen(nativePath(path).c_str(), mode);
+  const std::string name = nativePath(path);
+  const bool changes = std::strpbrk(mode, "wa+") != nullptr;
+  if (failsNow(FileOperation::open, path) || (changes && isReadOnly(name))) {
+    refusesAccess();
+    return nullptr;
+  }
+  std::FILE* file = std::fopen(name.c_str(), mode);
+  if (file != nullptr) openStreams[file] = path;
+  return file;
+}
+
+size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count) {
+  if (failsNow(FileOperation::read, openStreams[file])) return 0;
+  return std::fread(buffer, size, count, file);
+}
+
+size_t writeFile(std::FILE* file, const void* data, size_t size, size_t count) {
+  if (failsNow(FileOperation::write, openStreams[file])) return 0;
+  return std::fwrite(data, size, count, file);
+}
+
+bool closeFile(std::FILE* file) {
+  const std::string path = openStreams[file];
+  openStreams.erase(file);
+  if (failsNow(FileOperation::close, path)) {
+    std::fclose(file);
+    errno = ENOSPC;
+    return false;
+  }
+  return std::fclose(file) == 0;
 }
 
 bool removeFile(const char* path) {
-  return std::remove(nativePath(path).c_str()) == 0;
+  const std::string name = nativePath(path);
+  if (failsNow(FileOperation::remove, path) || isReadOnly(name)) return refusesAccess();
+  return std::remove(name.c_str()) == 0;
 }
 
 bool replaceFile(const char* from, const char* to) {
+  const std::string target = nativePath(to);
+  if (failsNow(FileOperation::move, to) || isReadOnly(target)) return refusesAccess();
 #ifdef _WIN32
-  std::remove(to);  // rename() on Windows does not replace an existing file.
+  std::remove(target.c_str());  // rename() on Windows does not replace an existing file.
 #endif
-  return std::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
+  return std::rename(nativePath(from).c_str(), target.c_str()) == 0;
 }
 
 bool moveFile(const char* from, const char* to) {
   std::error_code error;
+  if (failsNow(FileOperation::move, to)) return refusesAccess();
   if (fs::exists(nativePath(to), error)) return false;
   return std::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
 }
 
 bool makeWritable(const char* path) {
+  if (failsNow(FileOperation::makeWritable, path)) return refusesAccess();
   std::error_code error;
   fs::permissions(nativePath(path), fs::perms::owner_write, fs::perm_options::add, error);
   return !error;

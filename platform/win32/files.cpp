@@ -31,6 +31,18 @@ std::FILE* openFile(const char* path, const char* mode) {
   return std::fopen(path, mode);
 }
 
+size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count) {
+  return std::fread(buffer, size, count, file);
+}
+
+size_t writeFile(std::FILE* file, const void* data, size_t size, size_t count) {
+  return std::fwrite(data, size, count, file);
+}
+
+bool closeFile(std::FILE* file) {
+  return std::fclose(file) == 0;
+}
+
 bool removeFile(const char* path) {
   return DeleteFileA(path) != 0;
 }
