@@ -54,4 +54,15 @@ TEST(PackerModeTest, EitherOutcomeIsOneBoxAndExitCodeZero) {
   EXPECT_EQ(std::filesystem::file_size(folder / "update.dat"), 144u + 35u * 4u);
 }
 
+// Without its fonts the wizard says so in one box and ends after its first turn.
+TEST(WizardModeTest, MissingFontsEndTheWizardWithOneBox) {
+  TempFolder folder;
+  CurrentFolder inFolder(folder.path());
+  headless::resetMessageLog();
+  EXPECT_EQ(runProgram(nullptr, nullptr, ""), 0);
+  ASSERT_EQ(headless::messageLog().size(), 1u);
+  EXPECT_EQ(headless::messageLog()[0].caption, "Error");
+  EXPECT_EQ(headless::messageLog()[0].text, "Unable to open graphics");
+}
+
 }  // namespace

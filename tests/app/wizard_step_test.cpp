@@ -137,8 +137,8 @@ TEST_F(WizardTest, EscapeWhileInstallingLeavesTheRegistryUntouched) {
 // installation goes on in the typed folder with the entry that failed.
 TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   fs::remove_all(game("data"));
-  fs::create_directories(update("g2/data"));
-  fs::create_directories(update("g2/pictures"));
+  fs::create_directories(update("g 2/data"));
+  fs::create_directories(update("g 2/pictures"));
   installInEnglish();
   ASSERT_EQ(wizard->page, PAGE_WRITE_ERROR);
   click(3);  // Back
@@ -154,6 +154,11 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   wizard->installDir[199] = '\0';
   type("x");
   EXPECT_EQ(std::strlen(wizard->installDir), 199u);
+  // A shorter value leaves the end of a longer one behind its zero.
+  std::strcpy(wizard->installDir, "abcdef");
+  wizard->installDir[2] = '\0';
+  type("x");
+  EXPECT_STREQ(wizard->installDir, "abx");
 
   click(3);  // Back to the language page
   ASSERT_EQ(wizard->page, PAGE_LANGUAGE);
@@ -167,21 +172,59 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
 
   while (wizard->installDir[0] != '\0') key(KEY_BACKSPACE, 8);
   EXPECT_TRUE(key(KEY_BACKSPACE, 8));  // on an empty folder it does nothing
-  type("g3\b2");                       // a burst arrives whole and in order
+  type("g 3\b2");                      // a burst arrives whole and in order
   key(KEY_NONE, 0xE9);                 // e acute: only codes 32 to 127 are typed
-  EXPECT_STREQ(wizard->controls[2]->text, "g2|");
+  EXPECT_STREQ(wizard->controls[2]->text, "g 2|");
   EXPECT_TRUE(key(KEY_RETURN, '\r'));
   EXPECT_TRUE(turn());
   ASSERT_EQ(wizard->page, PAGE_VERSIONS);
   click(4);
   installUntilStopped();
   ASSERT_EQ(wizard->page, PAGE_COMPLETED);
-  EXPECT_FALSE(fs::exists(update("g2/tx3.exe")));  // installed before the failure
-  EXPECT_EQ(readFile(update("g2/data/euro.cfg")), bodies[1]);
-  EXPECT_EQ(readFile(update("g2/readme.txt")), readme("fra"));
+  EXPECT_FALSE(fs::exists(update("g 2/tx3.exe")));  // installed before the failure
+  EXPECT_EQ(readFile(update("g 2/data/euro.cfg")), bodies[1]);
+  EXPECT_EQ(readFile(update("g 2/readme.txt")), readme("fra"));
   EXPECT_EQ(headless::registryValue(kGameKey, "Location"), game().string() + '\0');
   EXPECT_FALSE(key(KEY_ESCAPE, 27));  // only Finish opens the readme
   EXPECT_TRUE(headless::openedDocuments().empty());
+}
+
+// Where each button of each page leads (-1: the program ends), and what the
+// two answers to the quick-start question do to its files.
+TEST_F(WizardTest, EveryButtonLeadsWhereItShould) {
+  fs::create_directories(game("qstart"));
+  writeFile(game("qstart/league.qst"), "old");
+  click(1);  // English: the installation is found
+  const struct {
+    int16_t page;
+    int slot;
+    int leadsTo;
+    bool quickStartKept;
+  } buttons[] = {{PAGE_NOT_FOUND, 4, -1, true},
+                 {PAGE_VERSIONS, 0, -1, true},
+                 {PAGE_VERSIONS, 3, PAGE_LANGUAGE, true},
+                 {PAGE_VERSIONS, 4, PAGE_INSTALLING, true},
+                 {PAGE_SOURCE_ERROR, 4, -1, true},
+                 {PAGE_INSTALLATION_CORRUPT, 4, -1, true},
+                 {PAGE_QUICKSTART, 3, PAGE_COMPLETED, true},
+                 {PAGE_QUICKSTART, 4, PAGE_COMPLETED, false},
+                 {PAGE_LOCATION, 3, PAGE_LANGUAGE, false},
+                 {PAGE_LOCATION, 4, PAGE_VERSIONS, false},
+                 {PAGE_WRITE_ERROR, 3, PAGE_LOCATION, false},
+                 {PAGE_WRITE_ERROR, 4, -1, false},
+                 {PAGE_NOT_COMPATIBLE, 4, -1, false},
+                 {PAGE_COMPLETED, 0, -1, false},
+                 {PAGE_COMPLETED, 4, -1, false}};
+  for (const auto& button : buttons) {
+    wizard->quit = false;
+    wizard->page = button.page;
+    wizard->Redraw();
+    const bool goesOn = click(button.slot);
+    EXPECT_EQ(goesOn ? wizard->page : -1, button.leadsTo) << button.page << ", " << button.slot;
+    EXPECT_EQ(fs::exists(game("qstart/league.qst")), button.quickStartKept) << button.page;
+  }
+  // Only the buttons that end the completed update show its readme.
+  EXPECT_EQ(headless::openedDocuments().size(), 2u);
 }
 
 }  // namespace

@@ -2,15 +2,23 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "archive/archive_table.h"
 #include "archive/extract.h"
+#include "platform/headless/files.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
+using headless::FileOperation;
 
 namespace {
+
+// Plans one failing file operation, again before every attempt.
+std::function<void()> failing(FileOperation operation, const char* path, int nth = 0) {
+  return [=] { headless::failFileOperation(operation, path, nth); };
+}
 
 class ExtractTest : public testing::Test {
  protected:
@@ -41,15 +49,18 @@ class ExtractTest : public testing::Test {
     writeFile(folder_ / "update.dat", readFile(folder_ / "update.dat").substr(0, length));
   }
 
-  // Extraction that must fail; returns archiveFault, which the failure must
-  // set whatever it held before.
-  bool faultOf(int32_t index, const char* target) {
-    bool fromTrue = true;
-    bool fromFalse = false;
-    EXPECT_FALSE(extractArchiveEntry(index, target, fromTrue)) << index;
-    EXPECT_FALSE(extractArchiveEntry(index, target, fromFalse)) << index;
-    EXPECT_EQ(fromTrue, fromFalse) << index;
-    return fromFalse;
+  // Extraction that must fail, with `plan` made before each attempt; returns
+  // archiveFault, which the failure must set whatever it held before.
+  bool faultOf(
+      int32_t index, const char* target, const std::function<void()>& plan = [] {}) {
+    bool faults[2] = {true, false};
+    for (bool& fault : faults) {
+      plan();
+      EXPECT_FALSE(extractArchiveEntry(index, target, fault)) << index;
+      headless::clearFileFailures();
+    }
+    EXPECT_EQ(faults[0], faults[1]) << index;
+    return faults[1];
   }
 
   TempFolder folder_;
@@ -82,6 +93,9 @@ TEST_F(ExtractTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
   cutArchiveTo(100);  // inside the size table: no target is created
   EXPECT_TRUE(faultOf(9, "game\\city.dat"));
   EXPECT_FALSE(fs::exists(folder_ / "game" / "city.dat"));
+
+  writeArchive();  // whole, but its second read fails: in the body
+  EXPECT_TRUE(faultOf(0, "game\\tx3.exe", failing(FileOperation::read, "update.dat", 2)));
 
   fs::remove(folder_ / "update.dat");
   EXPECT_TRUE(faultOf(9, "game\\city.dat"));
@@ -121,10 +135,16 @@ TEST_F(ExtractTest, ATargetThatCannotBeWrittenOrAWriteThatFailsIsToBlame) {
   fs::create_directory(folder_ / "game" / "city.dat");
   EXPECT_FALSE(faultOf(9, "game\\city.dat"));
   EXPECT_FALSE(faultOf(9, nullptr));
-#ifndef _WIN32
-  // A write failing midway: in the first of two chunks, in a single one.
-  for (int index : {0, 35}) EXPECT_FALSE(faultOf(index, "/dev/full"));
-#endif
+  // A write failing in the second of two chunks or in the only one, and
+  // closes that lose the last bytes.
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::write, "tx3.exe", 2)));
+  EXPECT_FALSE(faultOf(35, "game\\changes.txt", failing(FileOperation::write, "changes.txt")));
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::close, "tx3.exe")));
+  // A read-only file is not replaced.
+  writeFile(folder_ / "game" / "tx3.exe", "old program");
+  fs::permissions(folder_ / "game" / "tx3.exe", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe"));
+  EXPECT_EQ(readFile(folder_ / "game" / "tx3.exe"), "old program");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "archive/drive_path.h"
 #include "archive/file_stream.h"
+#include "platform/headless/files.h"
 #include "support/temp_folder.h"
 
 using namespace std::string_literals;
@@ -127,15 +128,23 @@ TEST_F(FileStreamTest, TextIsWrittenAndScanned) {
   EXPECT_EQ(stream_.readCharacter(), ' ');
 }
 
-#ifndef _WIN32
-TEST(FileStreamFailureTest, ClosingReportsBytesThatCouldNotBeWritten) {
-  CurrentFolder inDev("/dev");
-  DRIVE_PATH dev;
-  FILE_STREAM stream;
-  ASSERT_TRUE(stream.open(dev, "full", 0, WriteBinary));
-  EXPECT_TRUE(stream.writeRunByte(7));
-  EXPECT_FALSE(stream.close());
+// A run is written when the next one starts or the stream closes; either
+// write may fail, and so may the close that writes what was buffered.
+TEST_F(FileStreamTest, FailedWritesOfRunsAndClosesAreReported) {
+  for (headless::FileOperation operation :
+       {headless::FileOperation::write, headless::FileOperation::close}) {
+    ASSERT_TRUE(open(0, WriteBinary));
+    headless::failFileOperation(operation, "f.bin");
+    EXPECT_TRUE(stream_.writeRunByte(7));  // held back in the run
+    EXPECT_EQ(stream_.writeRunByte(8), operation == headless::FileOperation::close);
+    EXPECT_FALSE(stream_.close());
+    headless::clearFileFailures();
+  }
+  ASSERT_TRUE(open(0, WriteBinary));
+  headless::failFileOperation(headless::FileOperation::write, "f.bin", 2);
+  EXPECT_TRUE(stream_.writeRunByte(7) && stream_.writeRunByte(8));
+  EXPECT_FALSE(stream_.flushRun());
+  headless::clearFileFailures();
 }
-#endif
 
 }  // namespace

@@ -2,13 +2,17 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "archive/archive_table.h"
 #include "archive/packer.h"
+#include "platform/headless/files.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
+using headless::FileOperation;
 
 namespace {
 
@@ -59,21 +63,41 @@ TEST_F(PackerTest, EmptyLooseFilesPackAsEmptyBodies) {
   EXPECT_EQ(readFile(folder_ / "update.dat"), std::string(kSizeTableBytes, '\0'));
 }
 
-TEST_F(PackerTest, AMissingOrUnreadableFileFailsAndLeavesTheOldArchiveAlone) {
+// Whatever goes wrong, and wherever, the old archive stays as it was and no
+// partial archive is left behind.
+TEST_F(PackerTest, AnyFailureKeepsTheOldArchiveAndLeavesNoPartialOne) {
   const std::string old = "an archive from an earlier pack";
   writeFile(folder_ / "update.dat", old);
-  for (const char* missing : {"tx3.exe", "language.ldb", "changes.txt"}) {
-    const std::string body = readFile(folder_ / missing);
-    fs::remove(folder_ / missing);
-    EXPECT_FALSE(packUpdateArchive()) << missing;
-    EXPECT_EQ(readFile(folder_ / "update.dat"), old) << missing;
-    writeFile(folder_ / missing, body);
+  const auto fail = [](FileOperation operation, const char* path, int nth = 0) {
+    return [=] { headless::failFileOperation(operation, path, nth); };
+  };
+  const std::pair<const char*, std::function<void()>> failures[] = {
+      {"a loose file missing", [this] { fs::remove(folder_ / "changes.txt"); }},
+      {"a folder in place of a loose file",
+       [this] {
+         fs::remove(folder_ / "club.dat");
+         fs::create_directory(folder_ / "club.dat");
+       }},
+      {"reading a loose file", fail(FileOperation::read, "club.dat")},
+      {"a loose file of 2 GiB, beyond the archive's signed sizes",
+       [this] { fs::resize_file(folder_ / "club.dat", uintmax_t{1} << 31); }},
+      {"opening the new archive", fail(FileOperation::open, "update.dat.part")},
+      {"writing the size table", fail(FileOperation::write, "update.dat.part", 1)},
+      {"writing a body", fail(FileOperation::write, "update.dat.part", 3)},
+      {"closing the new archive", fail(FileOperation::close, "update.dat.part")},
+      {"replacing the old archive", fail(FileOperation::move, "update.dat")},
+      {"a read-only archive", [this] {
+         fs::permissions(folder_ / "update.dat", fs::perms::owner_write, fs::perm_options::remove);
+       }}};
+  for (const auto& [what, cause] : failures) {
+    SetUp();
+    cause();
+    EXPECT_FALSE(packUpdateArchive()) << what;
+    headless::clearFileFailures();
+    EXPECT_EQ(readFile(folder_ / "update.dat"), old) << what;
+    EXPECT_FALSE(fs::exists(folder_ / "update.dat.part")) << what;
+    fs::remove_all(folder_ / "club.dat");
   }
-  fs::remove(folder_ / "club.dat");
-  fs::create_directory(folder_ / "club.dat");
-  EXPECT_FALSE(packUpdateArchive());
-  EXPECT_EQ(readFile(folder_ / "update.dat"), old);
-  EXPECT_FALSE(fs::exists(folder_ / "update.dat.part"));
 }
 
 TEST(ArchiveTableTest, SizeTableRoundTripsNegativeAndLargeSlots) {

@@ -156,6 +156,18 @@ TEST_F(FontTest, TextAtNegativePositionsIsClippedInPlace) {
   drawText(frame, -2, -2, kFontBody, 0x7FFF, "A");
   drawText(frame, -30000, -100, kFontBody, 0x7FFF, "AAAA");
   EXPECT_EQ(frame.lit(), (Points{{0, 0}, {1, 1}}));
+  frame.fill(0);
+  drawText(frame, -1, 10, kFontBody, 0x7FFF, "A");  // cut inside a byte of the glyph
+  EXPECT_EQ(frame.lit(), (Points{{0, 11}, {1, 12}, {2, 13}}));
+}
+
+TEST_F(FontTest, TextMarksExactlyTheCellsOfItsGlyphs) {
+  loadWithA({"F0", "0F", "F0", "0F"});
+  frame.dirty.clear();
+  drawText(frame, 10, 5, kFontBody, 0x7FFF, "A");
+  EXPECT_EQ(
+      (std::vector<int>{frame.dirty.left, frame.dirty.top, frame.dirty.right, frame.dirty.bottom}),
+      (std::vector<int>{10, 5, 11, 8}));
 }
 
 }  // namespace

@@ -42,7 +42,9 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowWithItsIconsAndTitle) {
   EXPECT_EQ(window.outerWidth, 550 + 2 * headless::kFrameBorder);
   EXPECT_EQ(window.outerHeight, 350 + 2 * headless::kFrameBorder + headless::kCaptionHeight);
   EXPECT_EQ(window.x, (headless::kDesktopWidth - window.outerWidth) / 2);
-  EXPECT_EQ(window.largeIcon + window.smallIcon, 4);
+  EXPECT_EQ(window.y, (headless::kDesktopHeight - window.outerHeight) / 2);
+  EXPECT_EQ(window.largeIcon, 2);
+  EXPECT_EQ(window.smallIcon, 2);
   screen_.SetTitle("Mise à jour de Tarvex League 3");
   EXPECT_EQ(headless::window().title, "Mise à jour de Tarvex League 3");
 }
