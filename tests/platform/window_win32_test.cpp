@@ -119,14 +119,13 @@ TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannelsAtItsScale) {
     ASSERT_EQ(screen_.OpenGraphics(width, height, "Tarvex League 3 Update", 0, fonts_.path), 0);
     RECT suggested = {20, 30, 20 + width, 30 + height};
     send(WM_DPICHANGED, MAKEWPARAM(96 * scale, 96 * scale), reinterpret_cast<LPARAM>(&suggested));
-    RECT outer = {};
-    GetWindowRect(window_, &outer);
-    EXPECT_EQ(std::make_tuple(outer.left, outer.top), std::make_tuple(20L, 30L));
-    RECT client = {};
-    GetClientRect(window_, &client);
-    EXPECT_EQ(client.right, width * scale);
-    EXPECT_EQ(client.bottom, height * scale);
     const int clientWidth = width * scale;
+    RECT outer = {};
+    RECT client = {};
+    GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    EXPECT_EQ(std::make_tuple(outer.left, outer.top, client.right, client.bottom),
+              std::make_tuple(20L, 30L, LONG{clientWidth}, LONG{height * scale}));
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x) *framePixel(frame, x, y) = patternPixel(x, y);
     screen_.Present();
