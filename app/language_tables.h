@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "app/update_version.h"
+
 // The wizard speaks seven languages; every text it shows in its window, and
 // the window title, exists once per language. Texts are Windows-1252 bytes,
 // which is what the fonts and the window title expect.
@@ -26,7 +28,7 @@ using LanguageTable = std::array<const char*, kLanguageCount>;
 extern const std::array<bool, kLanguageCount> languageAvailable;
 
 // The version this update installs; not translated.
-inline constexpr const char* NEW_VERSION = "Version 3.03e (ENG,FRA,POR,ITA)";
+inline constexpr const char* NEW_VERSION = "Version " UPDATE_VERSION_NAME " (ENG,FRA,POR,ITA)";
 
 extern const LanguageTable kInstallLabel;
 extern const LanguageTable kBackText;

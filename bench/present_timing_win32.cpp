@@ -1,5 +1,6 @@
 // How long presenting the frame takes on the real window system: the whole
-// frame, and the rectangle of a button's label.
+// frame, and the rectangle of a button's label, at the scale of the display
+// the window opened on.
 #include <windows.h>
 
 #include <cstdio>
@@ -49,6 +50,7 @@ int main() {
   microsecondsPerPresent(screen, DirtyRect{0, 549, 0, 349}, 100);  // warm up
   const double full = microsecondsPerPresent(screen, DirtyRect{0, 549, 0, 349}, kRounds);
   const double label = microsecondsPerPresent(screen, DirtyRect{200, 279, 300, 319}, kRounds);
-  std::printf("Present 550x350: %.1f us\nPresent 80x20: %.1f us\n", full, label);
+  std::printf("Present 550x350 at scale %d: %.1f us\nPresent 80x20 at scale %d: %.1f us\n",
+              screen.displayScale(), full, screen.displayScale(), label);
   return 0;
 }

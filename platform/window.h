@@ -42,22 +42,29 @@ void moveWindow(WindowHandle window, int x, int y, int outerWidth, int outerHeig
 void destroyWindow(WindowHandle window);
 void minimiseWindow(WindowHandle window);
 void setWindowTitle(WindowHandle window, const char* title);
+// Dots per inch of the display the window is on: 96 at a scale of 100 %.
+int windowDpi(WindowHandle window);
+void clientAreaSize(WindowHandle window, int& width, int& height);
 
 // Copies `width` x `height` pixels of a top-down 5-5-5 image, `imageWidth` x
-// `imageHeight` with rows `pitch` bytes apart, unscaled to (destX, destY) of
-// the client area. As the platform's bitmap calls do, `sourceY` is the lowest
-// row of the source rectangle counted upwards from the image's bottom row.
+// `imageHeight` with rows `pitch` bytes apart, to the `destWidth` x
+// `destHeight` rectangle at (destX, destY) of the client area, each client
+// pixel showing the source pixel it falls on (no filtering). As the
+// platform's bitmap calls do, `sourceY` is the lowest row of the source
+// rectangle counted upwards from the image's bottom row.
 struct Presentation {
   const uint16_t* pixels = nullptr;
   int32_t pitch = 0;
   int16_t imageWidth = 0;
   int16_t imageHeight = 0;
-  int16_t destX = 0;
-  int16_t destY = 0;
-  int16_t width = 0;
-  int16_t height = 0;
   int16_t sourceX = 0;
   int16_t sourceY = 0;
+  int16_t width = 0;
+  int16_t height = 0;
+  int32_t destX = 0;
+  int32_t destY = 0;
+  int32_t destWidth = 0;
+  int32_t destHeight = 0;
 };
 void presentImage(WindowHandle window, const Presentation& presentation);
 

@@ -32,6 +32,14 @@ enum class MouseButton { left, right };
 
 namespace platform {
 
+// Where a top-level window stands on the desktop, frame included.
+struct WindowPlacement {
+  int x = 0;
+  int y = 0;
+  int outerWidth = 0;
+  int outerHeight = 0;
+};
+
 // What happens to the display window, decoded from the platform's messages.
 // The program implements it; the platform calls it while it dispatches
 // messages, and inside the calls that deliver messages at once (creating,
@@ -50,6 +58,9 @@ class WindowEvents {
   // The pointer's position in client pixels; negative outside the client area.
   virtual void pointerMoved(int16_t x, int16_t y) = 0;
   virtual void buttonChanged(MouseButton button, bool down) = 0;
+  // The window moved to a display of another scale, or the scale changed;
+  // `suggested` is where the system proposes to put it.
+  virtual void dpiChanged(int dpi, const WindowPlacement& suggested) = 0;
 
  protected:
   ~WindowEvents() = default;

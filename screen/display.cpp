@@ -7,25 +7,20 @@
 #include "render/font.h"
 #include "render/primitives.h"
 #include "render/status.h"
+#include "screen/display_scale.h"
 
 namespace {
 
 // The icon group that the title bar and the task bar show.
 constexpr int kWindowIconGroup = 2;
 
-struct Placement {
-  int x;
-  int y;
-  int outerWidth;
-  int outerHeight;
-};
-
-// The outer size that leaves exactly width x height for the client area,
-// centred on the desktop.
-Placement centredPlacement(const platform::WindowMetrics& metrics, int16_t width, int16_t height) {
-  Placement placement;
-  placement.outerWidth = width + 2 * metrics.frameBorderWidth;
-  placement.outerHeight = height + 2 * metrics.frameBorderHeight + metrics.captionHeight;
+// The outer size that leaves exactly clientWidth x clientHeight for the
+// client area, centred on the desktop.
+platform::WindowPlacement centredPlacement(const platform::WindowMetrics& metrics, int clientWidth,
+                                           int clientHeight) {
+  platform::WindowPlacement placement;
+  placement.outerWidth = clientWidth + 2 * metrics.frameBorderWidth;
+  placement.outerHeight = clientHeight + 2 * metrics.frameBorderHeight + metrics.captionHeight;
   placement.x = (metrics.desktopWidth - placement.outerWidth) / 2;
   placement.y = (metrics.desktopHeight - placement.outerHeight) / 2;
   return placement;
@@ -36,9 +31,13 @@ Placement centredPlacement(const platform::WindowMetrics& metrics, int16_t width
 bool QVIO::createDisplayWindow(int16_t width, int16_t height, const char* title) {
   platform::registerWindowClass();
   metrics_ = platform::readWindowMetrics();
-  const Placement at = centredPlacement(metrics_, width, height);
+  const platform::WindowPlacement at = centredPlacement(metrics_, width, height);
   window_ = platform::createWindow(title, at.x, at.y, at.outerWidth, at.outerHeight, *this);
   if (window_ == nullptr) return false;
+  // Made for a scale of 100 %; the display it opened on decides before it
+  // is shown.
+  scale_ = displayScaleFor(platform::windowDpi(window_));
+  if (scale_ != 1) centreDisplayWindow(width, height);
   platform::updateWindow(window_);
   platform::showWindow(window_);
   // Without the wrapper the window keeps the class's stock icon.
@@ -50,12 +49,34 @@ bool QVIO::createDisplayWindow(int16_t width, int16_t height, const char* title)
   return true;
 }
 
+void QVIO::centreDisplayWindow(int16_t width, int16_t height) {
+  const platform::WindowPlacement at = centredPlacement(metrics_, width * scale_, height * scale_);
+  platform::moveWindow(window_, at.x, at.y, at.outerWidth, at.outerHeight);
+}
+
 void QVIO::reshapeDisplayWindow(int16_t width, int16_t height) {
   platform::hideWindow(window_);
   platform::restyleWindow(window_);
-  const Placement at = centredPlacement(metrics_, width, height);
-  platform::moveWindow(window_, at.x, at.y, at.outerWidth, at.outerHeight);
+  centreDisplayWindow(width, height);
   platform::showWindow(window_);
+}
+
+// The system's suggestion grows the window by the scale's percentage, the
+// frame grows by whole numbers: the window keeps the suggested place and is
+// sized so that the client area holds the frame exactly.
+void QVIO::dpiChanged(int dpi, const platform::WindowPlacement& suggested) {
+  scale_ = displayScaleFor(dpi);
+  platform::moveWindow(window_, suggested.x, suggested.y, suggested.outerWidth,
+                       suggested.outerHeight);
+  int shownWidth = 0;
+  int shownHeight = 0;
+  platform::clientAreaSize(window_, shownWidth, shownHeight);
+  platform::moveWindow(window_, suggested.x, suggested.y,
+                       suggested.outerWidth + frame_.width * scale_ - shownWidth,
+                       suggested.outerHeight + frame_.height * scale_ - shownHeight);
+  // Nothing shown so far is at the new scale.
+  frame_.dirty = DirtyRect{0, static_cast<int16_t>(frame_.width - 1), 0,
+                           static_cast<int16_t>(frame_.height - 1)};
 }
 
 // Loaded once: a display opened again keeps its fonts. The fonts before a
@@ -105,23 +126,9 @@ void QVIO::CloseGraphics() {
 }
 
 void QVIO::Present() {
-  const DirtyRect dirty = frame_.dirty;
-  if (dirty.isEmpty() || frame_.pixels == nullptr) return;
+  if (frame_.dirty.isEmpty() || frame_.pixels == nullptr) return;
   // Without a window the platform would draw onto the whole desktop.
-  if (window_ != nullptr) {
-    platform::Presentation copy;
-    copy.pixels = frame_.pixels;
-    copy.pitch = frame_.pitch;
-    copy.imageWidth = frame_.width;
-    copy.imageHeight = frame_.height;
-    copy.destX = dirty.left;
-    copy.destY = dirty.top;
-    copy.width = static_cast<int16_t>(dirty.right - dirty.left + 1);
-    copy.height = static_cast<int16_t>(dirty.bottom - dirty.top + 1);
-    copy.sourceX = dirty.left;
-    copy.sourceY = static_cast<int16_t>(frame_.height - 1 - dirty.bottom);
-    platform::presentImage(window_, copy);
-  }
+  if (window_ != nullptr) platform::presentImage(window_, scaledPresentation(frame_, scale_));
   frame_.dirty.clear();
 }
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "platform/window.h"
-#include "render/frame_buffer.h"
 #include "platform/window_events.h"
+#include "render/frame_buffer.h"
 #include "screen/input_queue.h"
 
 class DRIVE_PATH;
@@ -55,6 +55,8 @@ class QVIO : private platform::WindowEvents {
   bool quitRequested() const { return input_.quitRequested(); }
   // The display window, or null.
   platform::WindowHandle window() const { return window_; }
+  // How many client pixels wide and high each frame pixel is shown.
+  int displayScale() const { return scale_; }
 
   // The registered instance, or null.
   static QVIO* instance();
@@ -70,9 +72,11 @@ class QVIO : private platform::WindowEvents {
   void characterTyped(uint8_t character) override;
   void pointerMoved(int16_t x, int16_t y) override;
   void buttonChanged(MouseButton button, bool down) override;
+  void dpiChanged(int dpi, const platform::WindowPlacement& suggested) override;
 
   bool createDisplayWindow(int16_t width, int16_t height, const char* title);
   void reshapeDisplayWindow(int16_t width, int16_t height);
+  void centreDisplayWindow(int16_t width, int16_t height);
   int loadFonts(const DRIVE_PATH& directory);
 
   uint8_t minimiseOnDeactivate_ = 0;
@@ -82,6 +86,7 @@ class QVIO : private platform::WindowEvents {
   TFrameWindow* frameWindow_ = nullptr;
   // Read when the window is created and kept for every later opening.
   platform::WindowMetrics metrics_;
+  int scale_ = 1;
   InputQueue input_;
   bool lastPumpHadMessages_ = false;
 };

@@ -1,6 +1,7 @@
 #include "screen/qvio.h"
 
 #include "platform/window.h"
+#include "screen/display_scale.h"
 #include "screen/keyboard.h"
 #include "screen/mouse.h"
 
@@ -43,7 +44,7 @@ void QVIO::characterTyped(uint8_t character) {
 
 void QVIO::pointerMoved(int16_t x, int16_t y) {
   if (MOUSE* mouse = MOUSE::instance()) mouse->RefreshCursor();
-  input_.pointerMoved(x, y);
+  input_.pointerMoved(frameCoordinate(x, scale_), frameCoordinate(y, scale_));
 }
 
 void QVIO::buttonChanged(MouseButton button, bool down) {

@@ -24,6 +24,7 @@ struct Desktop {
   std::deque<std::function<void(platform::WindowEvents&)>> queue;
   platform::WindowEvents* listener = nullptr;
   int idleWaits = 0;
+  int dpi = 96;
 };
 Desktop desktop;
 
@@ -124,22 +125,33 @@ void setWindowTitle(WindowHandle, const char* title) {
   desktop.window.title = title;
 }
 
-// Clipped to the client area, as a real window clips what is drawn into it.
+int windowDpi(WindowHandle) {
+  return desktop.dpi;
+}
+
+void clientAreaSize(WindowHandle, int& width, int& height) {
+  width = desktop.screenWidth;
+  height = desktop.screenHeight;
+}
+
+// Each client pixel of the destination shows the source pixel it falls on,
+// as the platform's stretching without filtering does; clipped to the client
+// area, as a real window clips what is drawn into it.
 void presentImage(WindowHandle, const Presentation& copy) {
   ++desktop.presentations;
   desktop.lastPresentedArea = copy.width * copy.height;
   const int topRow = copy.imageHeight - copy.sourceY - copy.height;
-  for (int row = 0; row < copy.height; ++row) {
+  for (int row = 0; row < copy.destHeight; ++row) {
     const int screenY = copy.destY + row;
-    const int sourceRow = topRow + row;
+    const int sourceRow = topRow + row * copy.height / copy.destHeight;
     if (screenY < 0 || screenY >= desktop.screenHeight) continue;
     if (sourceRow < 0 || sourceRow >= copy.imageHeight) continue;
     const auto* line =
         reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(copy.pixels) +
                                           static_cast<size_t>(sourceRow) * copy.pitch);
-    for (int column = 0; column < copy.width; ++column) {
+    for (int column = 0; column < copy.destWidth; ++column) {
       const int screenX = copy.destX + column;
-      const int sourceX = copy.sourceX + column;
+      const int sourceX = copy.sourceX + column * copy.width / copy.destWidth;
       if (screenX < 0 || screenX >= desktop.screenWidth) continue;
       if (sourceX < 0 || sourceX >= copy.imageWidth) continue;
       desktop.screen[static_cast<size_t>(screenY) * desktop.screenWidth + screenX] =
@@ -228,12 +240,20 @@ void postPointer(int16_t x, int16_t y) {
 void postButton(MouseButton button, bool down) {
   post([button, down](platform::WindowEvents& events) { events.buttonChanged(button, down); });
 }
+void postDpiChange(int dpi, const platform::WindowPlacement& suggested) {
+  desktop.dpi = dpi;
+  post([dpi, suggested](platform::WindowEvents& events) { events.dpiChanged(dpi, suggested); });
+}
 int queuedMessages() {
   return static_cast<int>(desktop.queue.size());
 }
 
 int idleWaits() {
   return desktop.idleWaits;
+}
+
+void setDisplayDpi(int dpi) {
+  desktop.dpi = dpi;
 }
 
 void resetDesktop() {

@@ -59,10 +59,15 @@ void postKey(LogicalKey key);
 void postCharacter(uint8_t character);
 void postPointer(int16_t x, int16_t y);
 void postButton(MouseButton button, bool down);
+// The window now stands on a display of `dpi` dots per inch.
+void postDpiChange(int dpi, const platform::WindowPlacement& suggested);
 int queuedMessages();
 
 // Times the main loop waited for a message.
 int idleWaits();
+
+// The dots per inch of the display windows open on; 96 until set.
+void setDisplayDpi(int dpi);
 
 // Forgets the window, the screen, the queue and the counters.
 void resetDesktop();

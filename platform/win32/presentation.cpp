@@ -17,7 +17,9 @@ void presentImage(WindowHandle window, const Presentation& copy) {
   header.biCompression = BI_RGB;
   SetMapMode(context, MM_TEXT);
   SetStretchBltMode(context, COLORONCOLOR);
-  StretchDIBits(context, copy.destX, copy.destY, copy.width, copy.height, copy.sourceX,
+  // COLORONCOLOR drops or repeats whole pixels: a larger destination shows
+  // each source pixel as a block of its colour.
+  StretchDIBits(context, copy.destX, copy.destY, copy.destWidth, copy.destHeight, copy.sourceX,
                 copy.sourceY, copy.width, copy.height, copy.pixels,
                 reinterpret_cast<const BITMAPINFO*>(&header), DIB_RGB_COLORS, SRCCOPY);
   ReleaseDC(target, context);

@@ -59,6 +59,15 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_RBUTTONUP:
       listener->buttonChanged(MouseButton::right, message == WM_RBUTTONDOWN);
       return 0;
+    case WM_DPICHANGED: {
+      // Only a message with the system's suggestion attached is decoded.
+      if (lParam == 0) return DefWindowProcA(window, message, wParam, lParam);
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      listener->dpiChanged(LOWORD(wParam),
+                           {suggested.left, suggested.top, suggested.right - suggested.left,
+                            suggested.bottom - suggested.top});
+      return 0;
+    }
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
@@ -138,6 +147,13 @@ void minimiseWindow(WindowHandle window) {
 
 void setWindowTitle(WindowHandle window, const char* title) {
   SetWindowTextA(handle(window), title);
+}
+
+void clientAreaSize(WindowHandle window, int& width, int& height) {
+  RECT client = {};
+  GetClientRect(handle(window), &client);
+  width = client.right;
+  height = client.bottom;
 }
 
 bool dispatchWaitingMessages() {

@@ -25,3 +25,12 @@ wine_prepare_prefix() {
 wine_stop_prefix() {
   WINEPREFIX=$1 wineserver -k >/dev/null 2>&1 || true
 }
+
+# wine_set_dpi PREFIX DPI: the display scale the prefix's programs see, as
+# the display settings set it (96 is 100 %); it takes effect once the
+# prefix's server has ended, which this waits for.
+wine_set_dpi() {
+  WINEPREFIX=$1 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+    /d "$2" /f >/dev/null 2>&1 </dev/null || return 1
+  WINEPREFIX=$1 wineserver -w
+}

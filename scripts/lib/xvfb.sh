@@ -1,11 +1,12 @@
 # A private X display for programs under Wine. Source it, then call
-# xvfb_start; it exports DISPLAY and sets XVFB_PID. xvfb_stop ends it.
+# xvfb_start [WIDTHxHEIGHT, 1024x768 unless given]; it exports DISPLAY and
+# sets XVFB_PID. xvfb_stop ends it.
 
 xvfb_start() {
-  local fd_file
+  local size=${1:-1024x768} fd_file
   fd_file=$(mktemp)
   # -displayfd picks a free display number, so two runs never collide.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
   XVFB_PID=$!
   local tries=0
   while [ ! -s "$fd_file" ] && [ $tries -lt 100 ]; do sleep 0.05; tries=$((tries + 1)); done

@@ -21,8 +21,9 @@ e2e_cleanup() {
 trap e2e_cleanup EXIT
 
 wine_prepare_prefix "$WINEPREFIX" || { echo "cannot prepare $WINEPREFIX" >&2; exit 1; }
-# Without a display of the caller's, the test brings its own.
-[ -n "${DISPLAY:-}" ] || xvfb_start || exit 1
+# Without a display of the caller's, the test brings its own, of E2E_SCREEN's
+# size when the test sets it.
+[ -n "${DISPLAY:-}" ] || xvfb_start ${E2E_SCREEN:-} || exit 1
 
 fail() {
   echo "FAIL: $*" >&2

@@ -5,6 +5,8 @@ SCENE=$3
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 GAME_KEY='HKLM\Software\Quorvane Studios Ltd\Tarvex League 3'
 TITLE='Tarvex League 3 Update'
+# How many screen pixels wide and high the window shows each page pixel.
+SCALE=1
 
 # make_update FOLDER: the update as it is shipped: update.dat, the readmes
 # and the fonts (scale as for make_demo_update.py).
@@ -56,9 +58,15 @@ find_client() {
   id=$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n1)
   [ -n "$id" ] || return 1
   eval "$(xdotool getwindowgeometry --shell "$id")"
-  local border=$(((WIDTH - 550) / 2))
+  local border=$(((WIDTH - 550 * SCALE) / 2))
   CLIENT_X=$((X + border))
-  CLIENT_Y=$((Y + HEIGHT - 350 - border))
+  CLIENT_Y=$((Y + HEIGHT - 350 * SCALE - border))
+}
+
+# start_wizard: starts the installer in $UPDATE and finds its client area.
+start_wizard() {
+  e2e_start "$UPDATE"
+  e2e_wait_window "$TITLE" 20 && sleep 0.3 && find_client
 }
 
 # scene PAGE LANGUAGE VERSION FOLDER: draws the page into $E2E_WORK/page_N.rgb
@@ -93,7 +101,7 @@ wait_page() {
 wait_scene() {
   local file=$1 tries=0
   shift
-  until python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$file" "$@" \
+  until python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$file" --scale "$SCALE" "$@" \
     >"$E2E_WORK/compare.log"; do
     tries=$((tries + 1))
     if [ $tries -ge 30 ]; then
@@ -117,7 +125,7 @@ catch_scene() {
     sleep 0.02
     kill -STOP "$E2E_PID"
     sleep 0.05  # what the installer drew reaches the display
-    python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$file" "$@" \
+    python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$file" --scale "$SCALE" "$@" \
       >"$E2E_WORK/compare.log"
     same=$?
     if [ $same = 0 ]; then
@@ -133,7 +141,7 @@ catch_scene() {
 
 # click SLOT: presses and releases the left button over the control.
 click() {
-  xdotool mousemove $((CLIENT_X + SLOT_X[$1])) $((CLIENT_Y + SLOT_Y[$1]))
+  xdotool mousemove $((CLIENT_X + SLOT_X[$1] * SCALE)) $((CLIENT_Y + SLOT_Y[$1] * SCALE))
   sleep 0.1
   xdotool mousedown 1
   sleep 0.1

@@ -18,11 +18,6 @@ choose_language() {
   click "$1"
 }
 
-start_wizard() {
-  e2e_start "$UPDATE"
-  e2e_wait_window "$TITLE" 20 && sleep 0.3 && find_client
-}
-
 # --- A complete English update with the quick-start question.
 make_game "$GAME_DIR" Release
 mkdir -p "$GAME/qstart"

@@ -109,27 +109,45 @@ TEST_F(Win32WindowTest, TheWindowHasItsClassStyleTitleSizeIconsAndCursorUntilClo
   EXPECT_FALSE(IsWindow(window_));
 }
 
-TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannels) {
-  for (int y = 0; y < 350; ++y)
-    for (int x = 0; x < 550; ++x) *framePixel(frame, x, y) = patternPixel(x, y);
-  frame.dirty = DirtyRect{0, 549, 0, 349};
-  screen_.Present();
-  const std::vector<uint32_t> shown = readClientArea(window_, 550, 350);
-  int wrong = 0;
-  for (int i = 0; i < 550 * 350; ++i)
-    wrong += colourBits(shown[static_cast<size_t>(i)]) != onScreen(patternPixel(i % 550, i / 550));
-  EXPECT_EQ(wrong, 0);
+// At twice the scale the system's own stretching must repeat every pixel
+// exactly; the window is told of the scale as when it moves to another
+// display, with a suggestion the size must not follow.
+TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannelsAtItsScale) {
+  // An odd width pads the rows; at twice the size it fits the test's screen.
+  for (const auto& [width, height, scale] : {std::tuple<int16_t, int16_t, int>{550, 350, 1},
+                                             std::tuple<int16_t, int16_t, int>{275, 175, 2}}) {
+    ASSERT_EQ(screen_.OpenGraphics(width, height, "Tarvex League 3 Update", 0, fonts_.path), 0);
+    RECT suggested = {20, 30, 20 + width, 30 + height};
+    send(WM_DPICHANGED, MAKEWPARAM(96 * scale, 96 * scale), reinterpret_cast<LPARAM>(&suggested));
+    const int clientWidth = width * scale;
+    RECT outer = {};
+    RECT client = {};
+    GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    EXPECT_EQ(std::make_tuple(outer.left, outer.top, client.right, client.bottom),
+              std::make_tuple(20L, 30L, LONG{clientWidth}, LONG{height * scale}));
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) *framePixel(frame, x, y) = patternPixel(x, y);
+    screen_.Present();
+    const std::vector<uint32_t> shown = readClientArea(window_, clientWidth, height * scale);
+    int wrong = 0;
+    for (int i = 0; i < clientWidth * height * scale; ++i)
+      wrong += colourBits(shown[static_cast<size_t>(i)]) !=
+               onScreen(patternPixel(i % clientWidth / scale, i / clientWidth / scale));
+    EXPECT_EQ(wrong, 0) << "at " << scale;
 
-  // One pixel: the rectangle's rows are counted from the bottom by the
-  // platform, so a wrong source row shows here at once.
-  *framePixel(frame, 300, 40) = 0x7FFF;
-  *framePixel(frame, 301, 40) = 0x7FFF;
-  frame.dirty = DirtyRect{300, 300, 40, 40};
-  screen_.Present();
-  const std::vector<uint32_t> after = readClientArea(window_, 550, 350);
-  EXPECT_EQ(colourBits(after[40 * 550 + 300]), 0xF8F8F8u);
-  EXPECT_EQ(colourBits(after[40 * 550 + 301]), onScreen(patternPixel(301, 40)));
-  EXPECT_EQ(colourBits(after[39 * 550 + 300]), onScreen(patternPixel(300, 39)));
+    // One pixel: the rectangle's rows are counted from the bottom by the
+    // platform, so a wrong source row shows here at once.
+    *framePixel(frame, 200, 40) = 0x7FFF;
+    *framePixel(frame, 201, 40) = 0x7FFF;
+    frame.dirty = DirtyRect{200, 200, 40, 40};
+    screen_.Present();
+    const std::vector<uint32_t> after = readClientArea(window_, clientWidth, height * scale);
+    const auto at = [&](int x, int y) { return colourBits(after[y * clientWidth + x]); };
+    EXPECT_EQ(at(201 * scale - 1, 41 * scale - 1), 0xF8F8F8u);
+    EXPECT_EQ(at(201 * scale, 40 * scale), onScreen(patternPixel(201, 40)));
+    EXPECT_EQ(at(200 * scale, 40 * scale - 1), onScreen(patternPixel(200, 39)));
+  }
 }
 
 // Virtual keys become the installer's keys by their low 16 bits; characters

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "font_files.h"
 #include "platform/headless/window.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/primitives.h"
+#include "screen/display_scale.h"
 #include "support/test_screen.h"
 
 namespace {
@@ -49,28 +51,46 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowWithItsIconsAndTitle) {
   EXPECT_EQ(headless::window().title, "Mise à jour de Tarvex League 3");
 }
 
-TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleDecodedAsFiveBitChannels) {
-  ASSERT_EQ(open(), 0);
-  EXPECT_EQ(headless::presentations(), 0);  // nothing is shown while opening
-  for (int y = 0; y < 350; ++y)
-    for (int x = 0; x < 550; ++x) *framePixel(frame, x, y) = pattern(x, y);
-  screen_.Present();  // the first presentation shows the whole frame
-  EXPECT_EQ(headless::lastPresentedArea(), 550 * 350);
-  for (int y = 0; y < 350; ++y)
-    for (int x = 0; x < 550; ++x)
-      ASSERT_EQ(headless::screenPixel(x, y), onScreen(pattern(x, y))) << x << "," << y;
-  screen_.Present();
-  EXPECT_EQ(headless::presentations(), 1);  // an unchanged frame costs nothing
+TEST(DisplayScaleTest, TheScaleIsTheNearestWholeNumberAndAtLeastOne) {
+  const std::pair<int, int> dpiAndScale[] = {{0, 1},   {96, 1},  {120, 1}, {143, 1}, {144, 2},
+                                             {168, 2}, {192, 2}, {239, 2}, {240, 3}, {288, 3}};
+  for (const auto& [dpi, scale] : dpiAndScale) EXPECT_EQ(displayScaleFor(dpi), scale) << dpi;
+}
 
-  // Drawn behind the renderer's back: only the rectangle decides what goes.
-  *framePixel(frame, 10, 20) = 0x7C00;
-  *framePixel(frame, 11, 20) = 0x03E0;
-  frame.dirty = DirtyRect{10, 10, 20, 20};
-  screen_.Present();
-  EXPECT_EQ(headless::lastPresentedArea(), 1);
-  EXPECT_EQ(headless::screenPixel(10, 20), 0xF80000u);
-  EXPECT_EQ(headless::screenPixel(11, 20), onScreen(pattern(11, 20)));
-  EXPECT_TRUE(frame.dirty.isEmpty());
+// Every frame pixel fills a scale x scale block of the client area.
+TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleAsBlocksOfFiveBitChannels) {
+  for (const int scale : {1, 2, 3}) {
+    screen_.CloseGraphics();
+    headless::resetDesktop();
+    headless::setDisplayDpi(96 * scale);
+    ASSERT_EQ(open(), 0);
+    EXPECT_EQ(headless::screenWidth(), 550 * scale);
+    EXPECT_EQ(headless::screenHeight(), 350 * scale);
+    EXPECT_EQ(headless::presentations(), 0);  // nothing is shown while opening
+    for (int y = 0; y < 350; ++y)
+      for (int x = 0; x < 550; ++x) *framePixel(frame, x, y) = pattern(x, y);
+    screen_.Present();  // the first presentation shows the whole frame
+    EXPECT_EQ(headless::lastPresentedArea(), 550 * 350);
+    for (int y = 0; y < 350 * scale; ++y)
+      for (int x = 0; x < 550 * scale; ++x)
+        ASSERT_EQ(headless::screenPixel(x, y), onScreen(pattern(x / scale, y / scale)))
+            << x << "," << y << " at " << scale;
+    screen_.Present();
+    EXPECT_EQ(headless::presentations(), 1);  // an unchanged frame costs nothing
+
+    // Drawn behind the renderer's back: only the rectangle decides what goes.
+    *framePixel(frame, 10, 20) = 0x7C00;
+    *framePixel(frame, 11, 20) = 0x03E0;
+    *framePixel(frame, 10, 21) = 0x03E0;
+    frame.dirty = DirtyRect{10, 10, 20, 20};
+    screen_.Present();
+    EXPECT_EQ(headless::lastPresentedArea(), 1);
+    EXPECT_EQ(headless::screenPixel(10 * scale, 20 * scale), 0xF80000u);
+    EXPECT_EQ(headless::screenPixel(11 * scale - 1, 21 * scale - 1), 0xF80000u);
+    EXPECT_EQ(headless::screenPixel(11 * scale, 20 * scale), onScreen(pattern(11, 20)));
+    EXPECT_EQ(headless::screenPixel(10 * scale, 21 * scale), onScreen(pattern(10, 21)));
+    EXPECT_TRUE(frame.dirty.isEmpty());
+  }
 }
 
 TEST_F(DisplayTest, ASecondOpeningReshapesTheSameWindowAndKeepsTheFonts) {

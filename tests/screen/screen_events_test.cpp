@@ -127,6 +127,24 @@ TEST_F(ScreenEventsTest, ButtonChangesTakeATurnEachAtTheirPositions) {
   EXPECT_EQ(std::make_pair(left, right), std::make_pair(uint8_t{0}, uint8_t{1}));
 }
 
+// The system suggests the window grown by 150 %; the frame is shown at 2.
+TEST_F(ScreenEventsTest, AScaleChangeRefitsTheWindowShowsItAnewAndDividesPositions) {
+  headless::postDpiChange(144, platform::WindowPlacement{40, 30, 834, 564});
+  screen_.PumpMessages();
+  EXPECT_EQ(std::make_tuple(headless::window().x, headless::window().y), std::make_tuple(40, 30));
+  EXPECT_EQ(std::make_tuple(headless::screenWidth(), headless::screenHeight()),
+            std::make_tuple(1100, 700));
+  EXPECT_EQ(headless::screenPixel(1099, 699), 0u);  // the cleared frame, shown anew
+  // Rounded down: a point left of or above the client area stays outside.
+  const std::tuple<int16_t, int16_t, int, int> clientAndFrame[] = {
+      {1099, 699, 549, 349}, {0, 3, 0, 1}, {-1, -2, -1, -1}};
+  for (const auto& [clientX, clientY, frameX, frameY] : clientAndFrame) {
+    headless::postPointer(clientX, clientY);
+    screen_.PumpMessages();
+    EXPECT_EQ(std::make_tuple(int{input_.x()}, int{input_.y()}), std::make_tuple(frameX, frameY));
+  }
+}
+
 TEST_F(ScreenEventsTest, WithoutInputObjectsInputIsRecordedAndKeptAcrossPaints) {
   mouse_.reset();
   keyboard_.reset();
