@@ -1,28 +1,17 @@
 #include "picture_fuzz_input.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "scratch_folder.h"
+
 namespace {
 
-// A private folder, made the current one before the DRIVE_PATH that names it.
+// The scratch folder, entered before the DRIVE_PATH that names it.
 const DRIVE_PATH& fuzzFolder() {
-  static const bool entered = [] {
-    char folder[] = "/tmp/tx3-picture-fuzz-XXXXXX";
-    return mkdtemp(folder) != nullptr && chdir(folder) == 0;
-  }();
-  if (!entered) std::abort();
+  enterScratchFolder();
   static const DRIVE_PATH directory;
   return directory;
-}
-
-void writeInput(const uint8_t* data, size_t size) {
-  std::FILE* file = std::fopen("input", "wb");
-  if (file == nullptr || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0)
-    std::abort();
 }
 
 bool samePicture(const IMAGE& a, const IMAGE& b) {
@@ -35,7 +24,7 @@ bool samePicture(const IMAGE& a, const IMAGE& b) {
 void fuzzPictureLoad(const uint8_t* data, size_t size, PictureLoader load, PictureSaver save,
                      PictureLoader reload) {
   const DRIVE_PATH& folder = fuzzFolder();
-  writeInput(data, size);
+  writeInput("input", data, size);
   IMAGE picture;
   if ((picture.*load)(folder, "input") != 0) return;
   if ((picture.*load)(folder, "input") != 0) std::abort();  // the same bytes loaded once

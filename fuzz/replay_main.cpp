@@ -1,0 +1,37 @@
+// Runs a fuzz target over stored inputs without the fuzzing engine, so that
+// every input that once reached new code is tried again by the native tests.
+//
+//   <target> FILE_OR_FOLDER...
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+  std::vector<fs::path> inputs;
+  for (int i = 1; i < argc; ++i) {
+    // Absolute, because a target may change the current folder.
+    const fs::path given = fs::absolute(argv[i]);
+    if (!fs::is_directory(given)) {
+      inputs.push_back(given);
+      continue;
+    }
+    for (const auto& entry : fs::directory_iterator(given))
+      if (entry.is_regular_file()) inputs.push_back(entry.path());
+  }
+  std::sort(inputs.begin(), inputs.end());
+  for (const fs::path& input : inputs) {
+    std::ifstream file(input, std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+  }
+  std::printf("%zu inputs replayed\n", inputs.size());
+  return inputs.empty() ? 1 : 0;
+}
