@@ -23,6 +23,9 @@ TEST_F(SettingsTest, ValueMustEndWithinTheField) {
   ASSERT_TRUE(readSetting("Tarvex League 3", "Location", buffer, sizeof buffer));
   EXPECT_EQ(std::string(buffer), std::string(199, 'a'));
 
+  headless::setRegistryValue(kKey, "Location", std::string(199, 'b') + '\0');  // fills it
+  ASSERT_TRUE(readSetting("Tarvex League 3", "Location", buffer, sizeof buffer));
+  EXPECT_EQ(std::string(buffer), std::string(199, 'b'));
   headless::setRegistryValue(kKey, "Location", std::string(200, 'a'));
   EXPECT_FALSE(readSetting("Tarvex League 3", "Location", buffer, sizeof buffer));
   EXPECT_EQ(buffer[199], '\0');

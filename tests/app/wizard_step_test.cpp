@@ -9,6 +9,7 @@
 #include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
+#include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
 #include "platform/headless/window.h"
@@ -94,6 +95,7 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   writeFile(game("qstart/notes.txt"), "keep");
   fs::permissions(game("qstart/cup.qst"), fs::perms::owner_write, fs::perm_options::remove);
 
+  EXPECT_EQ(headless::shownCursorName(), "IDC_STD");
   EXPECT_TRUE(key(KEY_RETURN, '\r'));  // nothing to press on the language page
   EXPECT_EQ(wizard->page, PAGE_LANGUAGE);
   click(1);  // English

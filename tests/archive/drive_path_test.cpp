@@ -4,6 +4,7 @@
 #include <string>
 
 #include "archive/drive_path.h"
+#include "archive/path_format.h"
 #include "platform/headless/files.h"
 #include "support/temp_folder.h"
 
@@ -28,6 +29,9 @@ TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
   EXPECT_EQ(std::string(buffer).size(), 499u);
   EXPECT_FALSE(here_.fullPathOf((fits + "n").c_str(), buffer));
   EXPECT_STREQ(here_.fullPath((fits + "n").c_str()), "");
+  char untouched = 'u';
+  EXPECT_FALSE(formatPath(&untouched, 0, "%s", "n"));  // no room at all
+  EXPECT_EQ(untouched, 'u');
 }
 
 TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExist) {

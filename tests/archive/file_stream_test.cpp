@@ -103,7 +103,7 @@ TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
   put("abcd");
   uint8_t value;
   ASSERT_TRUE(open(0, ReadBinary));
-  EXPECT_FALSE(stream_.writeRunByte(1));
+  EXPECT_FALSE(stream_.writeRunByte(1) || stream_.writeBlock("x", 1));
   EXPECT_EQ(stream_.printFormatted("x"), -1);
   EXPECT_FALSE(open(0, ReadBinary));  // already open
   stream_.close();
@@ -115,6 +115,12 @@ TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
   EXPECT_FALSE(open(0, 5));
   EXPECT_FALSE(stream_.open(here_, "missing.bin", 0, ReadBinary));
   EXPECT_EQ(written(), "abcd");
+  {
+    FILE_STREAM forgotten;  // destroyed open: what it holds still reaches the file
+    ASSERT_TRUE(forgotten.open(here_, "f.bin", 0, WriteBinary));
+    forgotten.writeRunByte('z');
+  }
+  EXPECT_EQ(written(), "z");
 }
 
 TEST_F(FileStreamTest, TextIsWrittenAndScanned) {

@@ -131,10 +131,16 @@ TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
   fontfile::Font made = smallFont();
   made[' '] = glyphOf({"FFFF", "FFFF", "FFFF", "FFFF"});
   made['A'] = glyphOf({"F", "0", "0", "0"});
+  made['B'] = glyphOf({"00", "00", "00", "00"});  // cells without ink
   ASSERT_EQ(fonts.writeAndLoad(kFontBody, made), kStatusOk);
-  drawText(frame, 0, 0, kFontBody, 0x7FFF, "A\n A");
+  drawText(frame, 0, 0, kFontBody, 0x7FFF, "A\n AB");
   // A at 0; the pen moves 1 + 3, over the space's 4 and its gap of 3.
   EXPECT_EQ(frame.lit(), (Points{{0, 0}, {11, 0}}));
+  fontfile::Font flat;  // glyphs of no rows at all
+  flat['B'].width = 2;
+  flat['B'].bytesPerRow = 1;
+  ASSERT_EQ(fonts.writeAndLoad(kFontBody, flat), kStatusOk);
+  EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, "B"), kStatusOk);
 }
 
 TEST_F(FontTest, GlyphsAreCutBeforeTheLastColumnAndAfterTheLastRow) {

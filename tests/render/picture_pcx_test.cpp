@@ -84,6 +84,7 @@ TEST(PcxLoad, RefusesOtherKindsShapesAndShortFilesBeforeTouchingThePicture) {
   const Bytes header = pcxHeader({.xMax = 3, .yMax = 3, .bytesPerLine = 4});
   expectRefused(&IMAGE::loadPcx, kStatusReadFailed,
                 {{"header", Bytes().u8s({10, 5, 1, 8}).fill(40, 0)},
+                 {"coded data", Bytes(header).u8(0x10)},            // not even 48 bytes in runs
                  {"data", Bytes(header).fill(40, 0x10)},            // 48 bytes needed
                  {"run", Bytes(header).fill(44, 0x10).u8(0xC4)}});  // a count without its byte
 }

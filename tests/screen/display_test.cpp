@@ -66,7 +66,8 @@ TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleAsBlocksOfFiveBitChannels) 
     ASSERT_EQ(open(), 0);
     EXPECT_EQ(headless::screenWidth(), 550 * scale);
     EXPECT_EQ(headless::screenHeight(), 350 * scale);
-    EXPECT_EQ(headless::presentations(), 0);  // nothing is shown while opening
+    EXPECT_EQ(headless::presentations(), 0);     // nothing is shown while opening
+    EXPECT_EQ(*framePixel(frame, 300, 200), 0);  // but the frame is cleared to black
     for (int y = 0; y < 350; ++y)
       for (int x = 0; x < 550; ++x) *framePixel(frame, x, y) = pattern(x, y);
     screen_.Present();  // the first presentation shows the whole frame
