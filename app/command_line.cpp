@@ -11,10 +11,12 @@ namespace {
 
 constexpr const char* kPackerSwitch = "-pack";
 
+// An argument cut short to this room is longer than any value a switch
+// takes, so it is never taken for one.
 struct Argument {
   char text[600];
-  bool tooLong;  // cut short: never taken as understood
 };
+static_assert(sizeof Argument::text > sizeof CommandLineOptions::logFile + sizeof "/log=");
 
 // Copies the next argument and returns where the rest begins, or null when
 // none is left. Quotes only group: no folder name holds one.
@@ -23,14 +25,11 @@ const char* nextArgument(const char* rest, Argument& argument) {
   if (*rest == '\0') return nullptr;
   size_t length = 0;
   bool quoted = false;
-  argument.tooLong = false;
   for (; *rest != '\0' && (quoted || (*rest != ' ' && *rest != '\t')); ++rest) {
     if (*rest == '"')
       quoted = !quoted;
     else if (length + 1 < sizeof argument.text)
       argument.text[length++] = *rest;
-    else
-      argument.tooLong = true;
   }
   argument.text[length] = '\0';
   return rest;
@@ -101,7 +100,7 @@ CommandLineOptions parseCommandLine(const char* commandLine) {
     if (rest == nullptr || argument.text[0] == '\0') continue;
     // The packer's argument is recognised on the whole line, as it always was.
     if (std::strstr(argument.text, kPackerSwitch) != nullptr) continue;
-    if (!argument.tooLong && takeSwitch(argument.text, options)) continue;
+    if (takeSwitch(argument.text, options)) continue;
     if (options.notUnderstood[0] != '\0') continue;
     // Kept for the log, where its beginning says enough.
     const size_t kept = std::min(std::strlen(argument.text), sizeof options.notUnderstood - 1);

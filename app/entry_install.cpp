@@ -20,7 +20,7 @@ bool isOptionalEntry(int index) {
 
 // What lies in the installation now, measured only for the log.
 StepOutcome installed(const char* target) {
-  int32_t bytes = -1;
+  int32_t bytes = 0;
   if (updateLogActive() && measureFile(target, bytes))
     logEvent("installed %s, %d bytes", target, static_cast<int>(bytes));
   return StepOutcome::Done;

@@ -59,6 +59,7 @@ TEST(CommandLineTest, WhatIsNotASwitchOfTheInstallerIsNotUnderstood) {
       {"C:\\Games\\TX3", "lang=0 ?C:\\Games\\TX3"},
       {"/dir=" + std::string(199, 'd'), "lang=0 dir=" + std::string(199, 'd')},
       {"/dir=" + std::string(200, 'd'), "lang=0 ?/dir=" + std::string(194, 'd')},
+      {"/log=" + std::string(700, 'l'), "lang=0 ?/log=" + std::string(194, 'l')},
   };
   for (const auto& c : cases) EXPECT_EQ(taken(c.line), c.expected) << c.line;
 }
