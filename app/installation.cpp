@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 #include "app/tx3inst.h"
+#include "app/update_log.h"
 #include "app/wizard_page.h"
 #include "archive/path_format.h"
 #include "platform/files.h"
@@ -16,25 +17,37 @@ namespace {
 constexpr const char* kFirstReleaseMark = "Release";
 constexpr const char* kFirstReleaseVersion = "Version 3.02 (ENG)";
 
-bool programFileExists(const char* folder) {
+}  // namespace
+
+bool holdsGame(const char* folder) {
   char path[500];
-  if (!formatPath(path, sizeof path, "%s\\tx3.exe", folder)) return false;
-  std::FILE* file = platform::openFile(path, "rb");
-  if (file == nullptr) return false;
+  std::FILE* file = formatPath(path, sizeof path, "%s\\tx3.exe", folder)
+                        ? platform::openFile(path, "rb")
+                        : nullptr;
+  if (file == nullptr) {
+    logEvent("no tx3.exe in %s", folder);
+    return false;
+  }
   platform::closeFile(file);
   return true;
 }
 
-bool findInstallation(TX3INST& wizard) {
-  if (!readSetting(kProductName, "Version", wizard.installedVersion, kTextRoom)) return false;
-  if (std::strcmp(wizard.installedVersion, kFirstReleaseMark) == 0)
-    std::strcpy(wizard.installedVersion, kFirstReleaseVersion);
-  if (!readSetting(kProductName, "Location", wizard.installDir, kTextRoom)) return false;
-  return programFileExists(wizard.installDir);
+bool findInstallation(char* installedVersion, char* installDir) {
+  if (!readSetting(kProductName, "Version", installedVersion, kTextRoom)) {
+    logEvent("registry: no version of the game recorded");
+    return false;
+  }
+  if (std::strcmp(installedVersion, kFirstReleaseMark) == 0)
+    std::strcpy(installedVersion, kFirstReleaseVersion);
+  if (!readSetting(kProductName, "Location", installDir, kTextRoom)) {
+    logEvent("registry: version \"%s\", no folder recorded", installedVersion);
+    return false;
+  }
+  logEvent("registry: version \"%s\", folder %s", installedVersion, installDir);
+  return holdsGame(installDir);
 }
 
-}  // namespace
-
 void lookUpInstallation(TX3INST& wizard) {
-  wizard.page = findInstallation(wizard) ? PAGE_VERSIONS : PAGE_NOT_FOUND;
+  wizard.page =
+      findInstallation(wizard.installedVersion, wizard.installDir) ? PAGE_VERSIONS : PAGE_NOT_FOUND;
 }

@@ -2,18 +2,27 @@
 
 #include <new>
 
+#include "app/command_line.h"
+#include "app/exit_code.h"
+#include "app/silent_update.h"
 #include "app/tx3inst.h"
+#include "app/update_log.h"
+#include "app/usage.h"
+#include "archive/packer.h"
 #include "framework/application.h"
 #include "platform/message_box.h"
 
-int runProgram(void* programInstance, void* previousInstance, const char* commandLine) {
-  storeProgramStart(programInstance, commandLine);
-  TApplication* application = new (std::nothrow)
-      TApplication("Quorvane Studios Ltd", programInstance, previousInstance, commandLine, 0);
-  if (application == nullptr) {
-    showMessage("Error", "Unable to create application class\nClick OK to Quit");
-    return -1;
-  }
+namespace {
+
+int pack(bool silent) {
+  const bool packed = packUpdateArchive();
+  logEvent(packed ? "update.dat packed" : "packing failed");
+  if (!silent)
+    showMessage("Setup", packed ? "Packed files successfully !" : "Unable to pack files");
+  return packed ? kExitComplete : kExitSourceFault;
+}
+
+void runWizard() {
   TX3INST* wizard = new (std::nothrow) TX3INST;
   if (QVIO* screen = QVIO::instance()) {
     while (screen->Step() && !screen->quitRequested()) {
@@ -22,6 +31,45 @@ int runProgram(void* programInstance, void* previousInstance, const char* comman
     }
   }
   delete wizard;
+}
+
+// The exit code a silent run ends with.
+int runChosenMode(const CommandLineOptions& options) {
+  if (options.notUnderstood[0] != '\0') {
+    logEvent("not understood: %s", options.notUnderstood);
+    if (options.silent) return kExitNotUnderstood;
+  }
+  if (options.packer) return pack(options.silent);
+  if (options.help) {
+    showUsage(options.silent);
+    return kExitComplete;
+  }
+  if (options.silent) return runSilentUpdate(options);
+  runWizard();
+  return kExitComplete;
+}
+
+int endWith(int exitCode) {
+  logEvent("exit code %d", exitCode);
+  stopUpdateLog();
+  return exitCode;
+}
+
+}  // namespace
+
+int runProgram(void* programInstance, void* previousInstance, const char* commandLine) {
+  storeProgramStart(programInstance, commandLine);
+  const CommandLineOptions options = parseCommandLine(CommandLine());
+  startUpdateLog(options.logFile);
+  logEvent("command line: %s", commandLine != nullptr ? commandLine : "");
+  TApplication* application = new (std::nothrow)
+      TApplication("Quorvane Studios Ltd", programInstance, previousInstance, commandLine, 0);
+  if (application == nullptr) {
+    if (!options.silent)
+      showMessage("Error", "Unable to create application class\nClick OK to Quit");
+    return endWith(-1);
+  }
+  const int outcome = runChosenMode(options);
   delete application;
-  return 0;
+  return endWith(options.silent ? outcome : kExitComplete);
 }

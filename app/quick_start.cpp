@@ -1,5 +1,7 @@
 #include "app/quick_start.h"
 
+#include "app/update_log.h"
+#include "archive/file_failure.h"
 #include "archive/path_format.h"
 #include "platform/files.h"
 
@@ -14,7 +16,13 @@ void removeQuickStartFile(const char* installDir, const char* name) {
   char path[500];
   if (!formatPath(path, sizeof path, "%s\\qstart\\%s", installDir, name)) return;
   platform::makeWritable(path);
-  platform::removeFile(path);
+  if (platform::removeFile(path)) {
+    logEvent("quick-start file removed: %s", path);
+    return;
+  }
+  FileFailure failure;
+  noteFileFailure(&failure, path);
+  logEvent("quick-start file not removed: %s: %s", failure.file, failure.reason);
 }
 
 }  // namespace

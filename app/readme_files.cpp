@@ -3,13 +3,29 @@
 #include <iterator>
 
 namespace {
-constexpr const char* kReadmeFiles[] = {
-    "readme_eng.txt", "readme_esp.txt", "readme_fra.txt", "readme_ita.txt",
-    "readme_nor.txt", "readme_por.txt", "readme_sve.txt",
+
+struct LanguageFiles {
+  const char* code;
+  const char* readme;
 };
+
+constexpr LanguageFiles kLanguageFiles[] = {
+    {"eng", "readme_eng.txt"}, {"esp", "readme_esp.txt"}, {"fra", "readme_fra.txt"},
+    {"ita", "readme_ita.txt"}, {"nor", "readme_nor.txt"}, {"por", "readme_por.txt"},
+    {"sve", "readme_sve.txt"},
+};
+
+const LanguageFiles& filesOf(int32_t language) {
+  if (language < 0 || language >= static_cast<int32_t>(std::size(kLanguageFiles))) language = 0;
+  return kLanguageFiles[language];
+}
+
+}  // namespace
+
+const char* languageCode(int32_t language) {
+  return filesOf(language).code;
 }
 
 const char* readmeFileName(int32_t language) {
-  if (language < 0 || language >= static_cast<int32_t>(std::size(kReadmeFiles))) language = 0;
-  return kReadmeFiles[language];
+  return filesOf(language).readme;
 }

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-// The readme of each language lies beside the installer, named after the
-// language (readme_eng.txt for English); a language outside the seven gets
-// the English one.
+// Each language has a three-letter code ("eng" for English), which names its
+// readme beside the installer (readme_eng.txt) and chooses it on the command
+// line. A language outside the seven gets English's.
+const char* languageCode(int32_t language);
 const char* readmeFileName(int32_t language);

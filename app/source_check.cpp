@@ -8,40 +8,52 @@
 
 namespace {
 
-bool canOpen(const char* name) {
+bool canOpen(const char* name, FileFailure* failure) {
   std::FILE* file = platform::openFile(name, "r");
-  if (file == nullptr) return false;
+  if (file == nullptr) {
+    noteFileFailure(failure, name);
+    return false;
+  }
   platform::closeFile(file);
   return true;
 }
 
+bool damaged(FileFailure* failure) {
+  noteFileFailure(failure, kUpdateArchiveName, "it does not hold what its size table announces");
+  return false;
+}
+
 // The extractor trusts the size table; a table that disagrees with the file's
 // length would install a cut-short or shifted body.
-bool archiveIsWhole() {
+bool archiveIsWhole(FileFailure* failure) {
   std::FILE* archive = platform::openFile(kUpdateArchiveName, "rb");
-  if (archive == nullptr) return false;
+  if (archive == nullptr) {
+    noteFileFailure(failure, kUpdateArchiveName);
+    return false;
+  }
   unsigned char bytes[kSizeTableBytes];
   const bool tableRead = platform::readFile(archive, bytes, 1, sizeof bytes) == sizeof bytes;
   const bool endFound = std::fseek(archive, 0, SEEK_END) == 0;
   const long length = std::ftell(archive);
   platform::closeFile(archive);
-  if (!tableRead || !endFound) return false;
+  if (!tableRead || !endFound) return damaged(failure);
   SizeTable sizes;
   decodeSizeTable(bytes, sizes);
   long long expected = kSizeTableBytes;
   for (int i = 0; i < kArchiveEntryCount; ++i) {
     if (isReadmeEntry(i)) continue;
-    if (sizes[i] < 0) return false;
+    if (sizes[i] < 0) return damaged(failure);
     expected += sizes[i];
   }
-  return length == expected;
+  return length == expected || damaged(failure);
 }
 
 }  // namespace
 
-bool sourcesAvailable(int32_t language) {
+bool sourcesAvailable(int32_t language, FileFailure& failure) {
   for (int i = 0; i < kArchiveEntryCount; ++i) {
-    if (!canOpen(isReadmeEntry(i) ? readmeFileName(language) : kUpdateArchiveName)) return false;
+    const char* source = isReadmeEntry(i) ? readmeFileName(language) : kUpdateArchiveName;
+    if (!canOpen(source, &failure)) return false;
   }
-  return archiveIsWhole();
+  return archiveIsWhole(&failure);
 }

@@ -6,24 +6,14 @@
 #include "app/language_tables.h"
 #include "app/wizard_control.h"
 #include "archive/drive_path.h"
-#include "archive/packer.h"
 #include "platform/message_box.h"
 #include "screen/keyboard.h"
 #include "screen/mouse.h"
-
-bool isPackerCommandLine(const char* commandLine) {
-  return commandLine != nullptr && std::strstr(commandLine, "-pack") != nullptr;
-}
 
 // Every field has its start value before anything here can show a message
 // box, because the box's modal loop may repaint the window.
 TX3INST::TX3INST() {
   DRIVE_PATH currentFolder;
-  if (isPackerCommandLine(CommandLine())) {
-    showMessage("Setup",
-                packUpdateArchive() ? "Packed files successfully !" : "Unable to pack files");
-    return;
-  }
   mouse = new (std::nothrow) MOUSE(input());
   if (mouse == nullptr) {
     showMessage("Error", "Unable to create mouse");

@@ -41,7 +41,3 @@ class TX3INST : public QVIO {
  private:
   void releaseControls();
 };
-
-// True when the command line asks for the packer: "-pack" anywhere in it,
-// letter case as written.
-bool isPackerCommandLine(const char* commandLine);

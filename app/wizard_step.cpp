@@ -6,7 +6,9 @@
 #include "app/installation.h"
 #include "app/language_tables.h"
 #include "app/quick_start.h"
+#include "app/readme_files.h"
 #include "app/show_page.h"
+#include "app/update_log.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "archive/path_format.h"
@@ -73,6 +75,7 @@ void openInstalledReadme(const TX3INST& wizard) {
 }
 
 void chooseLanguage(TX3INST& wizard, int32_t language) {
+  logEvent("language: %s", languageCode(language));
   wizard.language = language;
   wizard.SetTitle(languageText(kWizardTitle, language));
   lookUpInstallation(wizard);

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "archive/archive_table.h"
+#include "archive/file_length.h"
 #include "platform/files.h"
 
 namespace {
@@ -16,21 +17,12 @@ constexpr const char* kPartialArchiveName = "update.dat.part";
 
 // Sizes are signed 32-bit in the archive, and so is their sum: readers add
 // them up to find a body.
-bool measure(const char* name, int32_t& size) {
-  platform::OwnedFile file(platform::openFile(name, "rb"));
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-  const long position = std::ftell(file.get());
-  if (position < 0 || position > INT32_MAX) return false;
-  size = static_cast<int32_t>(position);
-  return true;
-}
-
 bool measureAll(SizeTable sizes) {
   int64_t total = 0;
   for (int i = 0; i < kArchiveEntryCount; ++i) {
     sizes[i] = 0;
     if (isReadmeEntry(i)) continue;
-    if (!measure(ArchiveEntryTable[i].fileName, sizes[i])) return false;
+    if (!measureFile(ArchiveEntryTable[i].fileName, sizes[i])) return false;
     total += sizes[i];
   }
   return total <= INT32_MAX;

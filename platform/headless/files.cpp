@@ -162,7 +162,10 @@ bool replaceFile(const char* from, const char* to) {
 bool moveFile(const char* from, const char* to) {
   std::error_code error;
   if (failsNow(FileOperation::move, to)) return refusesAccess();
-  if (fs::exists(nativePath(to), error)) return false;
+  if (fs::exists(nativePath(to), error)) {
+    errno = EEXIST;
+    return false;
+  }
   return std::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
 }
 

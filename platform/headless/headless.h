@@ -15,4 +15,10 @@ struct ShownMessage {
 const std::vector<ShownMessage>& messageLog();
 void resetMessageLog();
 
+// Whether the program was started from a console (true until set), and what
+// it wrote there since the last reset.
+void setParentConsole(bool present);
+const std::string& consoleOutput();
+void resetConsoleOutput();
+
 }  // namespace headless

@@ -6,6 +6,7 @@
 #include "app/install_sequence.h"
 #include "app/installation.h"
 #include "app/tx3inst.h"
+#include "app/update_log.h"
 #include "app/wizard_page.h"
 #include "platform/headless/registry.h"
 #include "update_fixture.h"
@@ -95,9 +96,15 @@ TEST_F(InstallSequenceTest, BadSourcesStopBeforeAnythingIsTouched) {
 TEST_F(InstallSequenceTest, ArchiveFaultWhileCopyingShowsTheSourceError) {
   performInstallationStep(wizard);  // the sources are fine at first
   writeFile(update("update.dat"), readFile(update("update.dat")).substr(0, 200));
+  startUpdateLog("u.log");
   installUntilStopped();
+  stopUpdateLog();
   EXPECT_EQ(wizard.page, PAGE_SOURCE_ERROR);
   EXPECT_EQ(wizard.installStep, 1);  // tx3.exe, whose body was cut
+  // An archive that ends too soon is no error of the system's.
+  EXPECT_NE(readFile(update("u.log"))
+                .find("update file failed: entry tx3.exe, file update.dat: the file ends too soon"),
+            std::string::npos);
 }
 
 TEST_F(InstallSequenceTest, WriteFaultResumesAtTheEntryThatFailed) {

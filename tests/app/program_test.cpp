@@ -28,13 +28,6 @@ TEST(ScreenTest, AnotherScreenMayFollowOnceTheFirstIsGone) {
   EXPECT_EQ(QVIO::instance(), &next);
 }
 
-TEST(CommandLineTest, ThePackerSwitchIsACaseSensitiveSubstring) {
-  for (const char* line : {"-pack", "x-packed", "/quiet -pack now"})
-    EXPECT_TRUE(isPackerCommandLine(line)) << line;
-  for (const char* line : {"-PACK", "pack", ""}) EXPECT_FALSE(isPackerCommandLine(line)) << line;
-  EXPECT_FALSE(isPackerCommandLine(nullptr));
-}
-
 // Packing reports in one box, whatever the outcome, and ends with exit code 0.
 TEST(PackerModeTest, EitherOutcomeIsOneBoxAndExitCodeZero) {
   TempFolder folder;
@@ -63,6 +56,31 @@ TEST(WizardModeTest, MissingFontsEndTheWizardWithOneBox) {
   ASSERT_EQ(headless::messageLog().size(), 1u);
   EXPECT_EQ(headless::messageLog()[0].caption, "Error");
   EXPECT_EQ(headless::messageLog()[0].text, "Unable to open graphics");
+}
+
+// The usage goes to the console the installer was started from, or else into
+// one box; a silent run never shows a box.
+TEST(UsageTest, OnTheConsoleOrInOneBoxButNeverInABoxWhenSilent) {
+  const struct {
+    const char* line;
+    bool console;
+    bool shown;
+  } cases[] = {{"/?", true, true},
+               {"-HELP", false, true},
+               {"/silent /help", true, true},
+               {"/silent /?", false, false}};
+  for (const auto& c : cases) {
+    headless::setParentConsole(c.console);
+    headless::resetConsoleOutput();
+    headless::resetMessageLog();
+    EXPECT_EQ(runProgram(nullptr, nullptr, c.line), 0) << c.line;
+    const std::string shown = c.console || headless::messageLog().empty()
+                                  ? headless::consoleOutput()
+                                  : headless::messageLog()[0].text;
+    EXPECT_EQ(shown.find("/keepquickstart") != std::string::npos, c.shown) << c.line;
+    EXPECT_EQ(headless::messageLog().size(), c.shown && !c.console ? 1u : 0u) << c.line;
+  }
+  headless::setParentConsole(true);
 }
 
 }  // namespace

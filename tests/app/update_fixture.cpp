@@ -40,12 +40,12 @@ fs::path UpdateFixture::game(const std::string& relative) const {
   return relative.empty() ? folder : folder / relative;
 }
 
-void UpdateFixture::expectInstalled(int first, int last) const {
+void UpdateFixture::expectInstalled(int first, int last, const fs::path& folder) const {
   for (int i = first; i <= last; ++i) {
     std::string relative =
         std::string(ArchiveEntryTable[i].destination).substr(1) + ArchiveEntryTable[i].fileName;
     for (char& c : relative)
       if (c == '\\') c = '/';
-    EXPECT_EQ(readFile(game(relative)), bodies[i]) << relative;
+    EXPECT_EQ(readFile(folder / relative), bodies[i]) << relative;
   }
 }

@@ -23,8 +23,10 @@ class UpdateFixture : public testing::Test {
   std::filesystem::path update(const std::string& relative) const { return update_ / relative; }
   std::string readme(const char* language) const { return "readme of " + std::string(language); }
 
-  // Every entry from `first` to `last` holds exactly its new body.
-  void expectInstalled(int first, int last) const;
+  // Every entry from `first` to `last` holds exactly its new body, in the
+  // installation or in another folder.
+  void expectInstalled(int first, int last) const { expectInstalled(first, last, game()); }
+  void expectInstalled(int first, int last, const std::filesystem::path& folder) const;
 
   std::string bodies[kArchiveEntryCount];
 

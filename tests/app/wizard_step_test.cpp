@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/tx3inst.h"
+#include "app/update_log.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "platform/headless/cursor.h"
@@ -94,6 +95,7 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   writeFile(game("qstart/cup.qst"), "old");
   writeFile(game("qstart/notes.txt"), "keep");
   fs::permissions(game("qstart/cup.qst"), fs::perms::owner_write, fs::perm_options::remove);
+  startUpdateLog("w.log");  // the wizard logs as a silent run does
 
   EXPECT_EQ(headless::shownCursorName(), "IDC_STD");
   EXPECT_TRUE(key(KEY_RETURN, '\r'));  // nothing to press on the language page
@@ -124,6 +126,19 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   EXPECT_FALSE(click(4));  // Finish
   ASSERT_EQ(headless::openedDocuments().size(), 1u);
   EXPECT_EQ(headless::openedDocuments()[0], std::string(wizard->installDir) + "\\readme.txt");
+  stopUpdateLog();
+  const std::string log = readFile(update("w.log"));
+  const auto count = [&log](const std::string& event) {
+    size_t found = 0;
+    for (size_t at = log.find(event); at != std::string::npos; at = log.find(event, at + 1))
+      ++found;
+    return found;
+  };
+  EXPECT_EQ(count(" language: eng"), 1u);
+  EXPECT_EQ(count(" source check passed"), 1u);
+  EXPECT_EQ(count(" installed "), 36u);
+  EXPECT_EQ(count(" version recorded: "), 1u);
+  EXPECT_EQ(count(" quick-start file removed: "), 2u);
 }
 
 TEST_F(WizardTest, EscapeWhileInstallingLeavesTheRegistryUntouched) {

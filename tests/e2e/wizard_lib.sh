@@ -1,7 +1,8 @@
-# Helpers for driving the wizard's window. Source after lib.sh; the third
-# argument of the test script is wizard_scene.exe, which draws the page the
-# window should show.
-SCENE=$3
+# Helpers for making an update and a game, and for driving the wizard's
+# window. Source after lib.sh; the third argument of a test script that
+# compares pages is wizard_scene.exe, which draws the page the window should
+# show.
+SCENE=${3:-}
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 GAME_KEY='HKLM\Software\Quorvane Studios Ltd\Tarvex League 3'
 TITLE='Tarvex League 3 Update'
@@ -146,4 +147,22 @@ click() {
   xdotool mousedown 1
   sleep 0.1
   xdotool mouseup 1
+}
+
+# installed_ok FOLDER [FIRST]: every entry of the update from FIRST on lies
+# there byte for byte.
+installed_ok() {
+  local folder=$1 first=${2:-0} index name destination
+  while read -r index name destination; do
+    [ "$index" -lt "$first" ] && continue
+    cmp -s "$E2E_WORK/bodies/$name" "$folder$destination$name" || { echo "differs: $name" >&2; return 1; }
+  done < <(python3 - "$e2e_root" <<'PY'
+import sys
+sys.path.insert(0, sys.argv[1] + "/tools")
+from make_demo_update import ENTRIES, README
+for index, name in enumerate(ENTRIES):
+    if index != README:
+        print(index, name, "/" if index in (0, 35) else "/pictures/" if name == "pics.cfg" else "/data/")
+PY
+)
 }

@@ -1,0 +1,34 @@
+#include "app/silent_update.h"
+
+#include <cstring>
+
+#include "app/command_line.h"
+#include "app/exit_code.h"
+#include "app/installation.h"
+#include "app/installation_steps.h"
+#include "app/quick_start.h"
+#include "app/readme_files.h"
+#include "app/update_log.h"
+
+int runSilentUpdate(const CommandLineOptions& options) {
+  logEvent("language: %s", languageCode(options.language));
+  char installedVersion[kTextRoom] = {};
+  char installDir[kTextRoom] = {};
+  // The settings are read even for a folder given on the command line, so
+  // that the log tells what they hold; they are not changed.
+  bool found = findInstallation(installedVersion, installDir);
+  if (options.installDir[0] != '\0') {
+    std::strcpy(installDir, options.installDir);
+    found = holdsGame(installDir);
+  }
+  if (!found) return kExitNotFound;
+
+  StepOutcome outcome = StepOutcome::Done;
+  for (int step = 0; outcome == StepOutcome::Done; ++step)
+    outcome = takeInstallationStep(step, installDir, options.language);
+  if (outcome == StepOutcome::SourceFault) return kExitSourceFault;
+  if (outcome == StepOutcome::TargetFault) return kExitWriteFault;
+  // "Yes" is the recommended answer to the quick-start question.
+  if (!options.keepQuickStart) clearQuickStart(installDir, true);
+  return kExitComplete;
+}

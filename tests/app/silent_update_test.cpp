@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "platform/headless/files.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/registry.h"
+#include "platform/headless/shell.h"
+#include "platform/headless/window.h"
+#include "update_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kOldVersion("Release", 8);
+
+class SilentUpdateTest : public UpdateFixture {
+ protected:
+  void SetUp() override {
+    UpdateFixture::SetUp();
+    headless::resetMessageLog();
+    headless::resetDesktop();
+    headless::setParentConsole(false);
+  }
+  void TearDown() override {
+    headless::clearFileFailures();
+    headless::setParentConsole(true);
+    UpdateFixture::TearDown();
+  }
+
+  static int run(const std::string& line) { return runProgram(nullptr, nullptr, line.c_str()); }
+
+  // The lines of u.log, each without the time it must begin with.
+  std::vector<std::string> logLines() const {
+    std::vector<std::string> lines;
+    std::istringstream log(readFile(update("u.log")));
+    const std::regex timed("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d (.*?)\r?");
+    std::smatch parts;
+    for (std::string line; std::getline(log, line);) {
+      EXPECT_TRUE(std::regex_match(line, parts, timed)) << line;
+      lines.push_back(parts[1]);
+    }
+    return lines;
+  }
+};
+
+// As if the user had chosen the language, pressed Next and answered "Yes":
+// into a folder given on the command line, with no window, box or readme.
+TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
+  const fs::path folder = update("my game");
+  fs::create_directories(folder / "data");
+  fs::create_directories(folder / "pictures");
+  fs::create_directories(folder / "qstart");
+  writeFile(folder / "tx3.exe", "old program");
+  writeFile(folder / "tx3.icd", "cache");
+  writeFile(folder / "qstart" / "league.qst", "old");
+
+  EXPECT_EQ(run("/SILENT -lang=fra \"/dir=" + folder.string() + "\" /log=u.log"), 0);
+  bodies[34] = readme("fra");
+  expectInstalled(0, 35, folder);
+  EXPECT_FALSE(fs::exists(folder / "tx3.icd") || fs::exists(folder / "qstart" / "league.qst"));
+  EXPECT_EQ(readFile(game("tx3.exe")), "old program");
+  EXPECT_EQ(headless::registryValue(kGameKey, "Version"),
+            std::string("Version 3.03e (ENG,FRA,POR,ITA)") + '\0');
+  EXPECT_EQ(headless::registryValue(kGameKey, "Location"), game().string() + '\0');
+  EXPECT_TRUE(headless::messageLog().empty());
+  EXPECT_TRUE(headless::openedDocuments().empty());
+  EXPECT_EQ(headless::windowsCreated(), 0);
+
+  // The command line, language, settings, check, 36 entries, version, quick start, exit code.
+  const std::vector<std::string> log = logLines();
+  ASSERT_EQ(log.size(), 43u);
+  EXPECT_EQ(log[1], "language: fra");
+  EXPECT_EQ(log[5], "installed " + folder.string() + "\\data\\euro.cfg, 41 bytes");
+  EXPECT_EQ(log[38], "installed " + folder.string() + "\\readme.txt, 13 bytes");
+  EXPECT_EQ(log[41], "quick-start file removed: " + folder.string() + "\\qstart\\league.qst");
+  EXPECT_EQ(log[42], "exit code 0");
+}
+
+// A silent run that cannot update says why in its exit code and touches
+// nothing: not the installation, the update's files or the settings.
+TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
+  const std::string archive = readFile(update("update.dat"));
+  const struct {
+    const char* what;
+    std::string line;
+    bool registered;
+    bool archiveWhole;
+    int exitCode;
+  } cases[] = {
+      {"no game recorded", "/silent", false, true, 2},
+      {"no game in the folder given", "/silent \"/dir=" + update("no game").string() + "\"", true,
+       true, 2},
+      {"update.dat cut short", "/silent", true, false, 3},
+      {"the language's readme missing", "/silent /lang=ita", true, true, 3},
+      {"packing with the files missing", "-pack /silent", true, true, 3},
+      {"an unknown switch", "/silent /quiet", true, true, 5},
+      {"a language not offered", "/lang=nor /silent", true, true, 5},
+      {"the usage", "/silent /?", true, true, 0},
+  };
+  for (const auto& c : cases) {
+    headless::clearRegistry();
+    if (c.registered) {
+      headless::setRegistryValue(kGameKey, "Version", kOldVersion);
+      headless::setRegistryValue(kGameKey, "Location", game().string() + '\0');
+    }
+    const std::string written = c.archiveWhole ? archive : archive.substr(0, archive.size() - 1);
+    writeFile(update("update.dat"), written);
+
+    EXPECT_EQ(run(c.line), c.exitCode) << c.what;
+    EXPECT_TRUE(headless::messageLog().empty()) << c.what;
+    EXPECT_EQ(readFile(game("tx3.exe")), "old program") << c.what;
+    EXPECT_FALSE(fs::exists(game("data/euro.cfg"))) << c.what;
+    EXPECT_EQ(readFile(update("update.dat")), written) << c.what;
+    EXPECT_TRUE(fs::exists(update("readme_eng.txt"))) << c.what;
+    EXPECT_EQ(headless::registryValue(kGameKey, "Version"),
+              c.registered ? std::optional(kOldVersion) : std::nullopt)
+        << c.what;
+  }
+}
+
+// A failed write names the entry, the file and the system's reason; a log
+// that cannot be written changes nothing of the update.
+TEST_F(SilentUpdateTest, TheLogNamesTheEntryTheFileAndTheCauseOfAFailedWrite) {
+  headless::failFileOperation(headless::FileOperation::write, "events_fra.cfg");
+  EXPECT_EQ(run("/silent /log=u.log"), 4);
+  const std::string data = game().string() + "\\data\\";
+  const std::vector<std::string> expected = {
+      "command line: /silent /log=u.log",
+      "language: eng",
+      "registry: version \"Version 3.02 (ENG)\", folder " + game().string(),
+      "source check passed",
+      "installed " + game().string() + "\\tx3.exe, 65537 bytes",
+      "installed " + data + "euro.cfg, 41 bytes",
+      "installed " + data + "events_eng.cfg, 42 bytes",
+      "write failed: entry events_fra.cfg, file " + data +
+          "events_fra.cfg: " + std::strerror(ENOSPC),
+      "exit code 4",
+  };
+  EXPECT_EQ(logLines(), expected);
+  EXPECT_EQ(headless::registryValue(kGameKey, "Version"), kOldVersion);
+
+  // Run again with the log unwritable, answering "No" to the quick-start question.
+  headless::clearFileFailures();
+  headless::failFileOperation(headless::FileOperation::open, "u.log");
+  fs::create_directories(game("qstart"));
+  writeFile(game("qstart/league.qst"), "old");
+  EXPECT_EQ(run("/silent /keepQuickStart /log=u.log"), 0);
+  expectInstalled(0, 35);
+  EXPECT_TRUE(fs::exists(game("qstart/league.qst")));
+  EXPECT_EQ(logLines(), expected);
+}
+
+}  // namespace
