@@ -61,8 +61,12 @@ TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
   fs::create_directories(folder / "pictures");
   fs::create_directories(folder / "qstart");
   writeFile(folder / "tx3.exe", "old program");
+  writeFile(folder / "data" / "club.dat", std::string(100000, 'o'));  // longer than the new body
   writeFile(folder / "tx3.icd", "cache");
   writeFile(folder / "qstart" / "league.qst", "old");
+  // Read-only files are made writable before they are replaced or removed.
+  for (const char* name : {"tx3.icd", "data/club.dat", "qstart/league.qst"})
+    fs::permissions(folder / name, fs::perms::owner_write, fs::perm_options::remove);
 
   EXPECT_EQ(run("/SILENT -lang=fra \"/dir=" + folder.string() + "\" /log=u.log"), 0);
   bodies[34] = readme("fra");
@@ -90,22 +94,29 @@ TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
 // nothing: not the installation, the update's files or the settings.
 TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
   const std::string archive = readFile(update("update.dat"));
+  std::string negative = archive;  // entry 1 claims -1 bytes; the length still adds up
+  negative.replace(4, 4, "\xff\xff\xff\xff");
+  negative += std::string(bodies[1].size() - 1, 'n');
   const struct {
     const char* what;
     std::string line;
     bool registered;
-    bool archiveWhole;
+    std::string archive;
     int exitCode;
   } cases[] = {
-      {"no game recorded", "/silent", false, true, 2},
+      {"no game recorded", "/silent", false, archive, 2},
       {"no game in the folder given", "/silent \"/dir=" + update("no game").string() + "\"", true,
-       true, 2},
-      {"update.dat cut short", "/silent", true, false, 3},
-      {"the language's readme missing", "/silent /lang=ita", true, true, 3},
-      {"packing with the files missing", "-pack /silent", true, true, 3},
-      {"an unknown switch", "/silent /quiet", true, true, 5},
-      {"a language not offered", "/lang=nor /silent", true, true, 5},
-      {"the usage", "/silent /?", true, true, 0},
+       archive, 2},
+      {"update.dat cut short", "/silent", true, archive.substr(0, archive.size() - 1), 3},
+      {"update.dat too long", "/silent", true, archive + "x", 3},
+      {"its size table cut short", "/silent", true, archive.substr(0, 100), 3},
+      {"a negative size", "/silent", true, negative, 3},
+      {"update.dat missing", "/silent", true, "", 3},
+      {"the language's readme missing", "/silent /lang=ita", true, archive, 3},
+      {"packing with the files missing", "-pack /silent", true, archive, 3},
+      {"an unknown switch", "/silent /quiet", true, archive, 5},
+      {"a language not offered", "/lang=nor /silent", true, archive, 5},
+      {"the usage", "/silent /?", true, archive, 0},
   };
   for (const auto& c : cases) {
     headless::clearRegistry();
@@ -113,14 +124,15 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
       headless::setRegistryValue(kGameKey, "Version", kOldVersion);
       headless::setRegistryValue(kGameKey, "Location", game().string() + '\0');
     }
-    const std::string written = c.archiveWhole ? archive : archive.substr(0, archive.size() - 1);
-    writeFile(update("update.dat"), written);
+    writeFile(update("update.dat"), c.archive);
+    if (c.archive.empty()) fs::remove(update("update.dat"));
 
     EXPECT_EQ(run(c.line), c.exitCode) << c.what;
     EXPECT_TRUE(headless::messageLog().empty()) << c.what;
     EXPECT_EQ(readFile(game("tx3.exe")), "old program") << c.what;
     EXPECT_FALSE(fs::exists(game("data/euro.cfg"))) << c.what;
-    EXPECT_EQ(readFile(update("update.dat")), written) << c.what;
+    EXPECT_EQ(fs::exists(update("update.dat")) ? readFile(update("update.dat")) : "", c.archive)
+        << c.what;
     EXPECT_TRUE(fs::exists(update("readme_eng.txt"))) << c.what;
     EXPECT_EQ(headless::registryValue(kGameKey, "Version"),
               c.registered ? std::optional(kOldVersion) : std::nullopt)
