@@ -43,7 +43,8 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       listener->closeRequested();
       return 0;
     case WM_KEYDOWN:
-      listener->keyPressed(logicalKeyOf(wParam));
+      // The state of Shift as it was when this key went down.
+      listener->keyPressed(logicalKeyOf(wParam, GetKeyState(VK_SHIFT) < 0));
       return 0;
     case WM_CHAR:
       listener->characterTyped(static_cast<uint8_t>(wParam & 0xFF));
