@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "app/control_slots.h"
+#include "app/keyboard_focus.h"
 #include "app/text_room.h"
 #include "app/wizard_page.h"
 #include "screen/qvio.h"
@@ -9,8 +11,6 @@
 class KEYBOARD;
 class MOUSE;
 struct WizardControl;
-
-inline constexpr int kControlSlots = 10;
 
 // The application object: the wizard's whole state, driven one turn at a time
 // by the main loop.
@@ -37,6 +37,7 @@ class TX3INST : public QVIO {
   bool quit = false;
   int32_t language = 0;
   WizardControl* controls[kControlSlots] = {};
+  KeyboardFocus focus;
 
  private:
   void releaseControls();

@@ -244,7 +244,11 @@ bool TX3INST::Redraw() {
                              languageText(kExitText, language), KIND_EXIT, 0, kBlack));
   }
   const PageLayout layout = layoutFor(frame());
-  if (PageBuilder(*this, layout).build(entered)) {
+  const bool drawn = PageBuilder(*this, layout).build(entered);
+  // While installing nothing takes the focus, so no key can stop the update.
+  if (entered) focus.enterPage(controls, page != PAGE_INSTALLING);
+  focus.mark(controls);
+  if (drawn) {
     for (const WizardControl* control : controls) drawControl(frame(), control);
   }
   builtPage = page;
