@@ -2,6 +2,7 @@
 
 #include "app/entry_install.h"
 #include "app/language_tables.h"
+#include "app/page_accessibility.h"
 #include "app/quick_start.h"
 #include "app/settings.h"
 #include "app/show_page.h"
@@ -59,4 +60,5 @@ void performInstallationStep(TX3INST& wizard) {
   if (wizard.page != PAGE_INSTALLING) return;
   showProgress(wizard);
   ++wizard.installStep;
+  announceProgress(wizard);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "app/control_slots.h"
 #include "app/keyboard_focus.h"
@@ -23,6 +24,8 @@ class TX3INST : public QVIO {
   bool Step() override;
   // The installing page performs one step per turn without waiting for input.
   bool wantsNextStepAtOnce() const override { return page == PAGE_INSTALLING; }
+  int describeContent(std::span<platform::AccessibleItem> items) const override;
+  bool pressContentItem(int index) override;
 
   int16_t page = 0;
   int16_t builtPage = -1;  // -1 so that the first Redraw builds page 0

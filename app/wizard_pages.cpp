@@ -4,6 +4,7 @@
 
 #include "app/language_page.h"
 #include "app/language_tables.h"
+#include "app/page_accessibility.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "app/wrapped_text.h"
@@ -252,5 +253,6 @@ bool TX3INST::Redraw() {
     for (const WizardControl* control : controls) drawControl(frame(), control);
   }
   builtPage = page;
+  if (entered) announceNewPage(*this);
   return true;
 }

@@ -5,6 +5,7 @@
 #include "app/install_sequence.h"
 #include "app/installation.h"
 #include "app/language_tables.h"
+#include "app/page_accessibility.h"
 #include "app/quick_start.h"
 #include "app/show_page.h"
 #include "app/wizard_control.h"
@@ -63,6 +64,7 @@ bool movesFocus(LogicalKey key, bool& forward) {
 void moveFocus(TX3INST& wizard, bool forward) {
   wizard.focus.move(wizard.controls, forward);
   wizard.Redraw();
+  announceFocus(wizard);
 }
 
 // Enter presses the focused button; so does Space, except where Space types

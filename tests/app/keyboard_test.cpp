@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/headless/accessibility.h"
 #include "platform/headless/shell.h"
 #include "render/primitives.h"
 #include "wizard_fixture.h"
@@ -11,6 +13,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using platform::AccessibleChange;
+using Notices = std::vector<headless::AccessibleNotice>;
 
 class KeyboardTest : public WizardTest {
  protected:
@@ -25,6 +30,13 @@ class KeyboardTest : public WizardTest {
                        static_cast<int16_t>(button.y + inset)) == button.textColour;
     };
     return at(2) || at(3);
+  }
+
+  // The last `count` changes told to screen readers.
+  std::vector<headless::AccessibleNotice> lastNotices(size_t count) const {
+    const auto& notices = headless::accessibleNotices();
+    return {notices.end() - static_cast<std::ptrdiff_t>(std::min(count, notices.size())),
+            notices.end()};
   }
 };
 
@@ -97,15 +109,20 @@ TEST_F(KeyboardTest, AWholeUpdateByKeysAloneAnswersNoToTheQuickStartQuestion) {
   fs::create_directories(game("qstart"));
   writeFile(game("qstart/league.qst"), "old");
   key(KEY_TAB, '\t');
+  EXPECT_EQ(lastNotices(1), Notices({{AccessibleChange::focusMoved, 0}}));
   key(KEY_SPACE, ' ');
   turn();  // Install in English
   ASSERT_EQ(wizard->page, PAGE_VERSIONS);
+  // The new page, then its focus on "< Back", after five lines of text.
+  EXPECT_EQ(lastNotices(2),
+            Notices({{AccessibleChange::pageShown, -1}, {AccessibleChange::focusMoved, 5}}));
   key(KEY_TAB, '\t');
   key(KEY_RETURN, '\r');
   turn();  // Next
   ASSERT_EQ(wizard->page, PAGE_INSTALLING);
   for (const LogicalKey still : {KEY_TAB, KEY_SPACE, KEY_RETURN}) key(still, 0);
   EXPECT_EQ(focused(), -1);  // nothing may stop the update half done
+  EXPECT_EQ(lastNotices(1), Notices({{AccessibleChange::valueChanged, 1}}));  // the bar
   installUntilStopped();
   ASSERT_EQ(wizard->page, PAGE_QUICKSTART);
   key(KEY_TAB, '\t');  // from Yes to No
@@ -118,6 +135,21 @@ TEST_F(KeyboardTest, AWholeUpdateByKeysAloneAnswersNoToTheQuickStartQuestion) {
   EXPECT_FALSE(turn());
   EXPECT_EQ(headless::openedDocuments().size(), 1u);
   expectInstalled(0, kArchiveEntryCount - 1);
+}
+
+// A screen reader's default action presses a button as a click does, and
+// nothing else.
+TEST_F(KeyboardTest, AScreenReaderPressesButtonsOnly) {
+  platform::AccessibleContent& reader = *headless::accessibleContent();
+  EXPECT_FALSE(reader.pressAccessibleItem(5));  // four languages and Exit
+  EXPECT_TRUE(reader.pressAccessibleItem(0));
+  turn();
+  EXPECT_EQ(wizard->page, PAGE_VERSIONS);
+  wizard->page = PAGE_COMPLETED;
+  wizard->Redraw();
+  EXPECT_FALSE(reader.pressAccessibleItem(0));  // "Update completed"
+  EXPECT_FALSE(reader.pressAccessibleItem(1));  // "< Back", disabled
+  EXPECT_TRUE(turn());
 }
 
 }  // namespace

@@ -70,18 +70,20 @@ start_wizard() {
 }
 
 # scene PAGE LANGUAGE VERSION FOLDER: draws the page into $E2E_WORK/page_N.rgb
-# and sets SLOT_X[i], SLOT_Y[i] to the middle of each control, BOX_X, BOX_Y
-# and BOX_W to the progress bar's or the entry box's place.
+# and sets SLOT_X[i], SLOT_Y[i] to the middle of each control, SLOT_BOX[i] to
+# its "x y width height", BOX_X, BOX_Y and BOX_W to the progress bar's or the
+# entry box's place.
 scene() {
   local page=$1
   SCENE_FILE=$E2E_WORK/page_$page.rgb
-  SLOT_X=() SLOT_Y=()
+  SLOT_X=() SLOT_Y=() SLOT_BOX=()
   local slot kind x y w h
   while read -r slot kind x y w h; do
     if [ "$slot" = box ]; then
       BOX_X=$kind BOX_Y=$x BOX_W=$y
       continue
     fi
+    SLOT_BOX[$slot]="$x $y $w $h"
     SLOT_X[$slot]=$((x + w / 2))
     SLOT_Y[$slot]=$((y + h / 2))
   done < <(cd "$UPDATE" && "$WINE" "$SCENE" "$@" "$(winepath -w "$SCENE_FILE" 2>/dev/null)" \
