@@ -99,73 +99,61 @@ class ClientAccessible final : public IAccessible {
                                            reinterpret_cast<void**>(parent));
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-    Items items;
     if (count == nullptr) return E_POINTER;
-    if (!read(items)) return CO_E_OBJNOTCONNECTED;
-    *count = items.count;
-    return S_OK;
+    return about(self(), [&](const Items& items, const AccessibleItem*) {
+      *count = items.count;
+      return S_OK;
+    });
   }
   // The children are simple elements, known by their numbers only.
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    return item != nullptr ? S_FALSE : E_INVALIDARG;
+    return about(child, [](const Items&, const AccessibleItem* item) {
+      return item != nullptr ? S_FALSE : E_INVALIDARG;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (name == nullptr) return E_POINTER;
     *name = nullptr;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    if (item == nullptr) {
+    return about(child, [&](const Items&, const AccessibleItem* item) {
+      if (item != nullptr) return item->name[0] != '\0' ? answer(item->name, name) : S_FALSE;
       std::array<wchar_t, kLongestText> title{};
       GetWindowTextW(window_, title.data(), static_cast<int>(title.size()));
       return answer(title.data(), name);
-    }
-    return item->name[0] != '\0' ? answer(item->name, name) : S_FALSE;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     if (value == nullptr) return E_POINTER;
     *value = nullptr;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    const bool hasValue = item != nullptr && (item->role == AccessibleRole::editableText ||
-                                              item->role == AccessibleRole::progressBar);
-    return hasValue ? answer(item->value, value) : S_FALSE;
+    return about(child, [&](const Items&, const AccessibleItem* item) {
+      const bool hasValue = item != nullptr && (item->role == AccessibleRole::editableText ||
+                                                item->role == AccessibleRole::progressBar);
+      return hasValue ? answer(item->value, value) : S_FALSE;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
     return nothing(child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (role == nullptr) return E_POINTER;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    // The wizard's pages are a dialog's pages: a reader reads a dialog's text.
-    setNumber(role, item != nullptr ? roleOf(item->role) : ROLE_SYSTEM_DIALOG);
-    return S_OK;
+    return about(child, [&](const Items&, const AccessibleItem* item) {
+      // The wizard's pages are a dialog's pages: a reader reads a dialog's text.
+      setNumber(role, item != nullptr ? roleOf(item->role) : ROLE_SYSTEM_DIALOG);
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     if (state == nullptr) return E_POINTER;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    if (item != nullptr) {
-      setNumber(state, stateOf(*item));
-    } else {
-      const bool focused = GetFocus() == window_ && focusedChild(items) == CHILDID_SELF;
-      setNumber(state, STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0));
-    }
-    return S_OK;
+    return about(child, [&](const Items& items, const AccessibleItem* item) {
+      if (item != nullptr) {
+        setNumber(state, stateOf(*item));
+      } else {
+        const bool focused = GetFocus() == window_ && focusedChild(items) == CHILDID_SELF;
+        setNumber(state, STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0));
+      }
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* text) override {
     return nothing(child, text);
@@ -181,14 +169,12 @@ class ClientAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
     if (focus == nullptr) return E_POINTER;
-    Items items;
-    if (!read(items)) return CO_E_OBJNOTCONNECTED;
-    if (GetFocus() != window_) {
-      setEmpty(focus);
-      return S_FALSE;
-    }
-    setNumber(focus, focusedChild(items));
-    return S_OK;
+    setEmpty(focus);
+    return about(self(), [&](const Items& items, const AccessibleItem*) {
+      if (GetFocus() != window_) return S_FALSE;
+      setNumber(focus, focusedChild(items));
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
     if (selection == nullptr) return E_POINTER;
@@ -198,76 +184,68 @@ class ClientAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
     if (action == nullptr) return E_POINTER;
     *action = nullptr;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    return item != nullptr && item->pressable ? answer(kPressAction, action) : S_FALSE;
+    return about(child, [&](const Items&, const AccessibleItem* item) {
+      return item != nullptr && item->pressable ? answer(kPressAction, action) : S_FALSE;
+    });
   }
   HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
   HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                         VARIANT child) override {
     if (left == nullptr || top == nullptr || width == nullptr || height == nullptr)
       return E_POINTER;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    RECT client = {};
-    GetClientRect(window_, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(window_, &origin);
-    *left = origin.x + (item != nullptr ? item->x : 0);
-    *top = origin.y + (item != nullptr ? item->y : 0);
-    *width = item != nullptr ? item->width : client.right;
-    *height = item != nullptr ? item->height : client.bottom;
-    return S_OK;
+    return about(child, [&](const Items&, const AccessibleItem* item) {
+      RECT client = {};
+      GetClientRect(window_, &client);
+      POINT origin = {0, 0};
+      ClientToScreen(window_, &origin);
+      *left = origin.x + (item != nullptr ? item->x : 0);
+      *top = origin.y + (item != nullptr ? item->y : 0);
+      *width = item != nullptr ? item->width : client.right;
+      *height = item != nullptr ? item->height : client.bottom;
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
     if (end == nullptr) return E_POINTER;
     setEmpty(end);
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(start, items, item);
-    if (found != S_OK) return found;
-    LONG to = 0;
-    if (item == nullptr && direction == NAVDIR_FIRSTCHILD) to = 1;
-    if (item == nullptr && direction == NAVDIR_LASTCHILD) to = items.count;
-    if (item != nullptr && direction == NAVDIR_NEXT) to = start.lVal + 1;
-    if (item != nullptr && direction == NAVDIR_PREVIOUS) to = start.lVal - 1;
-    if (to < 1 || to > items.count) return S_FALSE;
-    setNumber(end, to);
-    return S_OK;
+    return about(start, [&](const Items& items, const AccessibleItem* item) {
+      LONG to = 0;
+      if (item == nullptr && direction == NAVDIR_FIRSTCHILD) to = 1;
+      if (item == nullptr && direction == NAVDIR_LASTCHILD) to = items.count;
+      if (item != nullptr && direction == NAVDIR_NEXT) to = start.lVal + 1;
+      if (item != nullptr && direction == NAVDIR_PREVIOUS) to = start.lVal - 1;
+      if (to < 1 || to > items.count) return S_FALSE;
+      setNumber(end, to);
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* hit) override {
     if (hit == nullptr) return E_POINTER;
     setEmpty(hit);
-    Items items;
-    if (!read(items)) return CO_E_OBJNOTCONNECTED;
-    POINT point = {x, y};
-    ScreenToClient(window_, &point);
-    RECT client = {};
-    GetClientRect(window_, &client);
-    if (!PtInRect(&client, point)) return S_FALSE;
-    LONG child = CHILDID_SELF;
-    for (int i = 0; i < items.count; ++i) {
-      const AccessibleItem& item = items.items[static_cast<size_t>(i)];
-      if (point.x >= item.x && point.x < item.x + item.width && point.y >= item.y &&
-          point.y < item.y + item.height)
-        child = i + 1;
-    }
-    setNumber(hit, child);
-    return S_OK;
+    return about(self(), [&](const Items& items, const AccessibleItem*) {
+      POINT point = {x, y};
+      ScreenToClient(window_, &point);
+      RECT client = {};
+      GetClientRect(window_, &client);
+      if (!PtInRect(&client, point)) return S_FALSE;
+      LONG child = CHILDID_SELF;
+      for (int i = 0; i < items.count; ++i) {
+        const AccessibleItem& item = items.items[static_cast<size_t>(i)];
+        if (point.x >= item.x && point.x < item.x + item.width && point.y >= item.y &&
+            point.y < item.y + item.height)
+          child = i + 1;
+      }
+      setNumber(hit, child);
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    if (found != S_OK) return found;
-    platform::AccessibleContent* content = accessibleContentOf(window_);
-    const bool pressed =
-        item != nullptr && content != nullptr && content->pressAccessibleItem(child.lVal - 1);
-    return pressed ? S_OK : DISP_E_MEMBERNOTFOUND;
+    return about(child, [&](const Items&, const AccessibleItem* item) {
+      platform::AccessibleContent* content = accessibleContentOf(window_);
+      const bool pressed =
+          item != nullptr && content != nullptr && content->pressAccessibleItem(child.lVal - 1);
+      return pressed ? S_OK : DISP_E_MEMBERNOTFOUND;
+    });
   }
   // Names and values are the program's own.
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -276,22 +254,25 @@ class ClientAccessible final : public IAccessible {
  private:
   ~ClientAccessible() = default;
 
-  // False once the window no longer serves its content.
-  bool read(Items& items) const {
-    platform::AccessibleContent* content = accessibleContentOf(window_);
-    if (content == nullptr) return false;
-    items.count = content->accessibleItems(items.items);
-    return true;
+  static VARIANT self() {
+    VARIANT client = {};
+    setNumber(&client, CHILDID_SELF);
+    return client;
   }
 
-  // Reads the items and finds the one `child` names: null for the client
-  // area itself.
-  HRESULT find(const VARIANT& child, Items& items, const AccessibleItem*& item) const {
-    item = nullptr;
-    if (!read(items)) return CO_E_OBJNOTCONNECTED;
+  // Reads the items afresh and answers about the one `child` names, null
+  // for the client area itself; fails once the window no longer serves its
+  // content, or for a child it does not have.
+  template <typename Answer>
+  HRESULT about(const VARIANT& child, Answer answerWith) const {
+    platform::AccessibleContent* content = accessibleContentOf(window_);
+    if (content == nullptr) return CO_E_OBJNOTCONNECTED;
+    Items items;
+    items.count = content->accessibleItems(items.items);
     if (child.vt != VT_I4 || child.lVal < 0 || child.lVal > items.count) return E_INVALIDARG;
-    if (child.lVal != CHILDID_SELF) item = &items.items[static_cast<size_t>(child.lVal - 1)];
-    return S_OK;
+    const AccessibleItem* item =
+        child.lVal != CHILDID_SELF ? &items.items[static_cast<size_t>(child.lVal - 1)] : nullptr;
+    return answerWith(items, item);
   }
 
   static LONG focusedChild(const Items& items) {
@@ -304,10 +285,7 @@ class ClientAccessible final : public IAccessible {
   HRESULT nothing(const VARIANT& child, BSTR* text) const {
     if (text == nullptr) return E_POINTER;
     *text = nullptr;
-    Items items;
-    const AccessibleItem* item = nullptr;
-    const HRESULT found = find(child, items, item);
-    return found != S_OK ? found : S_FALSE;
+    return about(child, [](const Items&, const AccessibleItem*) { return S_FALSE; });
   }
 
   HRESULT answer(const wchar_t* text, BSTR* out) const {
