@@ -103,6 +103,9 @@ TEST_F(KeyboardTest, SpaceAndEnterPressTheFocusedButtonEnterWithoutFocusPressesS
   key(KEY_RETURN, '\r');
   turn();
   EXPECT_EQ(wizard->page, PAGE_VERSIONS);
+  key(KEY_SHIFT_TAB, 0);  // from Back round to Exit
+  key(KEY_SPACE, ' ');
+  EXPECT_FALSE(turn());
 }
 
 TEST_F(KeyboardTest, AWholeUpdateByKeysAloneAnswersNoToTheQuickStartQuestion) {
