@@ -1,6 +1,7 @@
 #include "app/install_sequence.h"
 
 #include "app/installation_steps.h"
+#include "app/page_accessibility.h"
 #include "app/quick_start.h"
 #include "app/show_page.h"
 #include "app/tx3inst.h"
@@ -25,6 +26,7 @@ void performInstallationStep(TX3INST& wizard) {
     case StepOutcome::Done:
       showProgress(wizard);
       ++wizard.installStep;
+      announceProgress(wizard);
       break;
     case StepOutcome::SourceFault:
       showPage(wizard, PAGE_SOURCE_ERROR);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
+#include "app/control_slots.h"
+#include "app/keyboard_focus.h"
 #include "app/text_room.h"
 #include "app/wizard_page.h"
 #include "screen/qvio.h"
@@ -9,8 +12,6 @@
 class KEYBOARD;
 class MOUSE;
 struct WizardControl;
-
-inline constexpr int kControlSlots = 10;
 
 // The application object: the wizard's whole state, driven one turn at a time
 // by the main loop.
@@ -23,6 +24,8 @@ class TX3INST : public QVIO {
   bool Step() override;
   // The installing page performs one step per turn without waiting for input.
   bool wantsNextStepAtOnce() const override { return page == PAGE_INSTALLING; }
+  int describeContent(std::span<platform::AccessibleItem> items) const override;
+  bool pressContentItem(int index) override;
 
   int16_t page = 0;
   int16_t builtPage = -1;  // -1 so that the first Redraw builds page 0
@@ -37,6 +40,7 @@ class TX3INST : public QVIO {
   bool quit = false;
   int32_t language = 0;
   WizardControl* controls[kControlSlots] = {};
+  KeyboardFocus focus;
 
  private:
   void releaseControls();

@@ -1,5 +1,6 @@
 #include "app/wizard_control.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -42,11 +43,22 @@ void drawBevel(FrameBuffer& frame, const WizardControl& c) {
   drawLine(frame, innerRight, innerTop, innerRight, innerBottom, kLineSolid, bottomRight);
 }
 
-bool neverClicks(ControlKind kind) {
-  return kind == KIND_INACTIVE || kind == KIND_LABEL || kind == KIND_ENTRY;
+// A dotted rectangle inside the face, as the system marks the button that
+// has the keyboard focus: a row of face clear of the two-pixel bevel, or
+// right inside it where a low button's text would cross the mark.
+void drawFocusMark(FrameBuffer& frame, const WizardControl& c, int textTop) {
+  const int inset = std::clamp(textTop, 2, 3);
+  drawRect(frame, at16(c.x + inset), at16(c.y + inset), at16(c.x + c.width - inset),
+           at16(c.y + c.height - inset), kRectDashed, c.textColour);
 }
 
 }  // namespace
+
+bool canBePressed(const WizardControl& control) {
+  const ControlKind kind = control.kind;
+  return control.text[0] != '\0' && kind != KIND_INACTIVE && kind != KIND_LABEL &&
+         kind != KIND_ENTRY;
+}
 
 WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height, const char* text,
                              ControlKind kind, int32_t target, uint16_t textColour) {
@@ -77,7 +89,8 @@ void drawControl(FrameBuffer& frame, const WizardControl* control) {
     return;
   }
   int dx = 0;
-  int dy = (c.height - fontHeight(frame, kFontControls)) / 2 + 1;
+  const int textTop = (c.height - fontHeight(frame, kFontControls)) / 2 + 1;
+  int dy = textTop;
   if (c.pressed) {
     dx += 2;
     dy += 2;
@@ -95,11 +108,11 @@ void drawControl(FrameBuffer& frame, const WizardControl* control) {
     drawText(frame, at16(tx + dx), at16(c.y + dy), kFontControls, c.textColour, c.text);
   }
   drawBevel(frame, c);
+  if (c.focused) drawFocusMark(frame, c, textTop);
 }
 
 bool hitTestControl(FrameBuffer& frame, WizardControl* control, const MOUSE* mouse) {
-  if (control == nullptr || control->text[0] == '\0') return false;
-  if (neverClicks(control->kind)) return false;
+  if (control == nullptr || !canBePressed(*control)) return false;
   if (control->clickPending) {
     control->clickPending = false;
     return true;
@@ -136,4 +149,22 @@ void putControl(std::span<WizardControl*> slots, int slot, WizardControl* contro
   }
   delete slots[static_cast<size_t>(slot)];
   slots[static_cast<size_t>(slot)] = control;
+}
+
+void pressWithoutMouse(FrameBuffer& frame, WizardControl& control) {
+  control.pressed = true;
+  control.releasePending = true;
+  drawControl(frame, &control);
+}
+
+bool releasePressedButtons(std::span<WizardControl* const> slots) {
+  bool released = false;
+  for (WizardControl* control : slots) {
+    if (control == nullptr || !control->releasePending) continue;
+    control->releasePending = false;
+    control->pressed = false;
+    control->clickPending = true;
+    released = true;
+  }
+  return released;
 }

@@ -33,12 +33,18 @@ struct WizardControl {
   bool lastButton;    // the left button as the last hit test saw it
   bool clickPending;  // a click asked for without the mouse
   uint16_t textColour;
+  bool focused;         // drawn with the focus mark: the keyboard works it
+  bool releasePending;  // pressed by a key or a screen reader: clicks at the next turn
 };
 
 // A new control with every flag clear. A text of kTextRoom characters or more
 // keeps its first kTextRoom - 1. Null when memory runs out.
 WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height, const char* text,
                              ControlKind kind, int32_t target, uint16_t textColour);
+
+// A button that a click, a key or a screen reader can press now: not a panel,
+// a label, the entry box or a button shown disabled.
+bool canBePressed(const WizardControl& control);
 
 // Draws the control into the frame; a null control draws nothing.
 void drawControl(FrameBuffer& frame, const WizardControl* control);
@@ -49,6 +55,15 @@ void drawControl(FrameBuffer& frame, const WizardControl* control);
 // controls without a caption, report nothing.
 // A control whose look changed is drawn again.
 bool hitTestControl(FrameBuffer& frame, WizardControl* control, const MOUSE* mouse);
+
+// Presses the button as a quick click does: it is shown sunken now and
+// clicks when releasePressedButtons lets it go in the next turn, so that the
+// press is seen.
+void pressWithoutMouse(FrameBuffer& frame, WizardControl& control);
+
+// Turns the buttons pressed without the mouse into clicks that their next
+// hit test reports; true when there was one.
+bool releasePressedButtons(std::span<WizardControl* const> slots);
 
 // Releases what the slot held and puts `control` (possibly null) there.
 void putControl(std::span<WizardControl*> slots, int slot, WizardControl* control);

@@ -4,6 +4,7 @@
 
 #include "app/language_page.h"
 #include "app/language_tables.h"
+#include "app/page_accessibility.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "app/wrapped_text.h"
@@ -244,9 +245,14 @@ bool TX3INST::Redraw() {
                              languageText(kExitText, language), KIND_EXIT, 0, kBlack));
   }
   const PageLayout layout = layoutFor(frame());
-  if (PageBuilder(*this, layout).build(entered)) {
+  const bool drawn = PageBuilder(*this, layout).build(entered);
+  // While installing nothing takes the focus, so no key can stop the update.
+  if (entered) focus.enterPage(controls, page != PAGE_INSTALLING);
+  focus.mark(controls);
+  if (drawn) {
     for (const WizardControl* control : controls) drawControl(frame(), control);
   }
   builtPage = page;
+  if (entered) announceNewPage(*this);
   return true;
 }

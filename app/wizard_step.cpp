@@ -5,6 +5,7 @@
 #include "app/install_sequence.h"
 #include "app/installation.h"
 #include "app/language_tables.h"
+#include "app/page_accessibility.h"
 #include "app/quick_start.h"
 #include "app/readme_files.h"
 #include "app/show_page.h"
@@ -56,11 +57,41 @@ void editFolder(TX3INST& wizard, LogicalKey key, uint8_t character) {
   wizard.Redraw();
 }
 
+// Tab, Right and Down move the focus on; Shift+Tab, Left and Up move it back.
+bool movesFocus(LogicalKey key, bool& forward) {
+  forward = key == KEY_TAB || key == KEY_RIGHT || key == KEY_DOWN;
+  return forward || key == KEY_SHIFT_TAB || key == KEY_LEFT || key == KEY_UP;
+}
+
+void moveFocus(TX3INST& wizard, bool forward) {
+  wizard.focus.move(wizard.controls, forward);
+  wizard.Redraw();
+  announceFocus(wizard);
+}
+
+// Enter presses the focused button; so does Space, except where Space types
+// into the folder.
+bool pressesFocusedButton(const TX3INST& wizard, LogicalKey key) {
+  return key == KEY_RETURN || (key == KEY_SPACE && wizard.page != PAGE_LOCATION);
+}
+
 void readKeyboard(TX3INST& wizard) {
   uint8_t character = 0;
   LogicalKey key = KEY_NONE;
   if (wizard.keyboard == nullptr || !wizard.keyboard->ReadKey(character, key)) return;
   if (key == KEY_ESCAPE) wizard.quit = true;
+  // Nothing may stop an update half done.
+  if (wizard.page == PAGE_INSTALLING) return;
+  bool forward = true;
+  if (movesFocus(key, forward)) {
+    moveFocus(wizard, forward);
+    return;
+  }
+  WizardControl* focused = wizard.focus.focused(wizard.controls);
+  if (focused != nullptr && pressesFocusedButton(wizard, key)) {
+    pressWithoutMouse(wizard.frame(), *focused);
+    return;
+  }
   if (key == KEY_RETURN && enterPressesButton(wizard.page)) {
     if (WizardControl* button = wizard.controls[kEnterSlot]) button->clickPending = true;
     return;
@@ -114,7 +145,9 @@ void actOnClick(TX3INST& wizard, const WizardControl& control) {
 
 bool TX3INST::Step() {
   if (!isFrameReady(frame())) return false;
-  readKeyboard(*this);
+  // A button pressed without the mouse was shown sunken for a turn and now
+  // clicks; keys wait, so that none lands on a page about to go.
+  if (!releasePressedButtons(controls)) readKeyboard(*this);
   if (page == PAGE_INSTALLING) performInstallationStep(*this);
   // A page built by a click starts with fresh controls, which report nothing
   // in the turn that built them.

@@ -26,6 +26,10 @@ enum LogicalKey : int {
   KEY_F7,
   KEY_F8,
   KEY_F9,
+  KEY_UP,
+  KEY_DOWN,
+  KEY_SPACE,
+  KEY_SHIFT_TAB,  // Tab with Shift held
 };
 
 enum class MouseButton { left, right };

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "framework/frame_window.h"
+#include "platform/accessibility.h"
 #include "platform/window.h"
 #include "render/font.h"
 #include "render/primitives.h"
@@ -34,6 +35,7 @@ bool QVIO::createDisplayWindow(int16_t width, int16_t height, const char* title)
   const platform::WindowPlacement at = centredPlacement(metrics_, width, height);
   window_ = platform::createWindow(title, at.x, at.y, at.outerWidth, at.outerHeight, *this);
   if (window_ == nullptr) return false;
+  platform::serveAccessibleContent(window_, this);
   // Made for a scale of 100 %; the display it opened on decides before it
   // is shown.
   scale_ = displayScaleFor(platform::windowDpi(window_));
@@ -116,6 +118,7 @@ void QVIO::CloseGraphics() {
   delete frameWindow_;
   frameWindow_ = nullptr;
   if (window_ != nullptr) {
+    platform::serveAccessibleContent(window_, nullptr);
     platform::destroyWindow(window_);
     window_ = nullptr;
   }

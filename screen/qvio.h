@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
+#include "platform/accessibility.h"
 #include "platform/window.h"
 #include "platform/window_events.h"
 #include "render/frame_buffer.h"
@@ -15,7 +17,7 @@ struct FontTable;
 // display window drive the application. It owns the window, the frame it
 // shows, the fonts and the input the window reported. Exactly one exists per
 // process.
-class QVIO : private platform::WindowEvents {
+class QVIO : private platform::WindowEvents, private platform::AccessibleContent {
  public:
   QVIO();
   virtual ~QVIO();
@@ -29,6 +31,15 @@ class QVIO : private platform::WindowEvents {
   // True while the next Step has work to do whether or not input arrives;
   // the main loop then turns without waiting.
   virtual bool wantsNextStepAtOnce() const { return false; }
+
+  // What the frame shows, for screen readers: its items in reading order,
+  // placed in frame pixels; returns how many. A screen that tells nothing
+  // has none.
+  virtual int describeContent(std::span<platform::AccessibleItem> items) const;
+  // Presses the item as a click does; false when it cannot be pressed.
+  virtual bool pressContentItem(int index);
+  // Tells screen readers what changed; `item` as describeContent counts.
+  void announce(platform::AccessibleChange change, int item) const;
 
   // The frame's size: 0 until a frame is opened, kept after it is closed.
   int16_t width() const { return frame_.width; }
@@ -73,6 +84,9 @@ class QVIO : private platform::WindowEvents {
   void pointerMoved(int16_t x, int16_t y) override;
   void buttonChanged(MouseButton button, bool down) override;
   void dpiChanged(int dpi, const platform::WindowPlacement& suggested) override;
+  // The content as the window shows it: in client pixels, at its scale.
+  int accessibleItems(std::span<platform::AccessibleItem> items) override;
+  bool pressAccessibleItem(int index) override;
 
   bool createDisplayWindow(int16_t width, int16_t height, const char* title);
   void reshapeDisplayWindow(int16_t width, int16_t height);

@@ -1,6 +1,6 @@
 #include "platform/win32/keys.h"
 
-LogicalKey logicalKeyOf(WPARAM virtualKey) {
+LogicalKey logicalKeyOf(WPARAM virtualKey, bool shiftHeld) {
   const WORD code = LOWORD(virtualKey);
   if (code >= VK_F1 && code <= VK_F9) return static_cast<LogicalKey>(KEY_F1 + (code - VK_F1));
   switch (code) {
@@ -8,6 +8,12 @@ LogicalKey logicalKeyOf(WPARAM virtualKey) {
       return KEY_LEFT;
     case VK_RIGHT:
       return KEY_RIGHT;
+    case VK_UP:
+      return KEY_UP;
+    case VK_DOWN:
+      return KEY_DOWN;
+    case VK_SPACE:
+      return KEY_SPACE;
     case VK_BACK:
       return KEY_BACKSPACE;
     case VK_DELETE:
@@ -17,7 +23,7 @@ LogicalKey logicalKeyOf(WPARAM virtualKey) {
     case VK_RETURN:
       return KEY_RETURN;
     case VK_TAB:
-      return KEY_TAB;
+      return shiftHeld ? KEY_SHIFT_TAB : KEY_TAB;
     case VK_INSERT:
       return KEY_INSERT;
     case VK_ADD:

@@ -5,4 +5,5 @@
 #include "platform/window_events.h"
 
 // The installer's key for a virtual-key code; only its low 16 bits count.
-LogicalKey logicalKeyOf(WPARAM virtualKey);
+// Shift changes Tab only.
+LogicalKey logicalKeyOf(WPARAM virtualKey, bool shiftHeld);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/client_accessible.h"
 #include "platform/win32/keys.h"
 #include "platform/win32/program_instance.h"
 #include "platform/window_events.h"
@@ -43,7 +44,8 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       listener->closeRequested();
       return 0;
     case WM_KEYDOWN:
-      listener->keyPressed(logicalKeyOf(wParam));
+      // The state of Shift as it was when this key went down.
+      listener->keyPressed(logicalKeyOf(wParam, GetKeyState(VK_SHIFT) < 0));
       return 0;
     case WM_CHAR:
       listener->characterTyped(static_cast<uint8_t>(wParam & 0xFF));
@@ -59,6 +61,12 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_RBUTTONUP:
       listener->buttonChanged(MouseButton::right, message == WM_RBUTTONDOWN);
       return 0;
+    case WM_GETOBJECT:
+      // Screen readers ask for the client area; the rest is the system's.
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (const LRESULT answer = answerClientObjectRequest(window, wParam)) return answer;
+      }
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_DPICHANGED: {
       // Only a message with the system's suggestion attached is decoded.
       if (lParam == 0) return DefWindowProcA(window, message, wParam, lParam);

@@ -37,6 +37,24 @@ make_game() {
   "$WINE" reg add "$GAME_KEY" /v Location /d "$folder" /f /reg:32 >/dev/null 2>&1 </dev/null
 }
 
+# installed_ok FOLDER [FIRST]: every entry of the update from FIRST on lies
+# there byte for byte.
+installed_ok() {
+  local folder=$1 first=${2:-0} index name destination
+  while read -r index name destination; do
+    [ "$index" -lt "$first" ] && continue
+    cmp -s "$E2E_WORK/bodies/$name" "$folder$destination$name" || { echo "differs: $name" >&2; return 1; }
+  done < <(python3 - "$e2e_root" <<'PY'
+import sys
+sys.path.insert(0, sys.argv[1] + "/tools")
+from make_demo_update import ENTRIES, README
+for index, name in enumerate(ENTRIES):
+    if index != README:
+        print(index, name, "/" if index in (0, 35) else "/pictures/" if name == "pics.cfg" else "/data/")
+PY
+)
+}
+
 # The registry's "Version" in the 32-bit view.
 recorded_version() {
   "$WINE" reg query "$GAME_KEY" /v Version /reg:32 2>/dev/null </dev/null |
@@ -70,23 +88,26 @@ start_wizard() {
   e2e_wait_window "$TITLE" 20 && sleep 0.3 && find_client
 }
 
-# scene PAGE LANGUAGE VERSION FOLDER: draws the page into $E2E_WORK/page_N.rgb
-# and sets SLOT_X[i], SLOT_Y[i] to the middle of each control, BOX_X, BOX_Y
-# and BOX_W to the progress bar's or the entry box's place.
+# scene PAGE LANGUAGE VERSION FOLDER [TABS]: draws the page into
+# $E2E_WORK/page_N.rgb, with the focus moved TABS times by Tab,
+# and sets SLOT_X[i], SLOT_Y[i] to the middle of each control, SLOT_BOX[i] to
+# its "x y width height", BOX_X, BOX_Y and BOX_W to the progress bar's or the
+# entry box's place.
 scene() {
   local page=$1
   SCENE_FILE=$E2E_WORK/page_$page.rgb
-  SLOT_X=() SLOT_Y=()
+  SLOT_X=() SLOT_Y=() SLOT_BOX=()
   local slot kind x y w h
   while read -r slot kind x y w h; do
     if [ "$slot" = box ]; then
       BOX_X=$kind BOX_Y=$x BOX_W=$y
       continue
     fi
+    SLOT_BOX[$slot]="$x $y $w $h"
     SLOT_X[$slot]=$((x + w / 2))
     SLOT_Y[$slot]=$((y + h / 2))
-  done < <(cd "$UPDATE" && "$WINE" "$SCENE" "$@" "$(winepath -w "$SCENE_FILE" 2>/dev/null)" \
-    2>/dev/null </dev/null | tr -d '\r')
+  done < <(cd "$UPDATE" && "$WINE" "$SCENE" "$1" "$2" "$3" "$4" \
+    "$(winepath -w "$SCENE_FILE" 2>/dev/null)" ${5:-} 2>/dev/null </dev/null | tr -d '\r')
 }
 
 # wait_page PAGE LANGUAGE VERSION FOLDER [--ignore X0 Y0 X1 Y1]: waits until
@@ -96,6 +117,13 @@ wait_page() {
   local page=$1
   shift 4
   wait_scene "$E2E_WORK/page_$page.rgb" "$@"
+}
+
+# wait_focused PAGE LANGUAGE VERSION FOLDER TABS: the same with the focus
+# moved TABS times by Tab.
+wait_focused() {
+  scene "$@"
+  wait_scene "$E2E_WORK/page_$1.rgb"
 }
 
 # wait_scene FILE [--ignore ...]: the same for a page drawn before.

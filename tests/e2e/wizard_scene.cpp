@@ -1,12 +1,13 @@
 // Draws one wizard page the way the headless build draws it, for comparing
 // with what the real window shows, and tells where the page's controls are.
 //
-//   wizard_scene PAGE LANGUAGE INSTALLED_VERSION INSTALL_DIR OUT.rgb
+//   wizard_scene PAGE LANGUAGE INSTALLED_VERSION INSTALL_DIR OUT.rgb [TABS]
 //
-// Run in a folder with the installer's fonts. OUT.rgb receives the frame as
-// rows of 5-bit red, green, blue bytes; standard output one line per control:
-// "slot kind x y width height", then "box x y width" for the progress bar or
-// the entry box.
+// TABS moves the keyboard focus that many times from none, as Tab does (a
+// page entered after the first Tab starts as after one). Run in a folder with the installer's
+// fonts. OUT.rgb receives the frame as rows of 5-bit red, green, blue bytes; standard output one
+// line per control: "slot kind x y width height", then "box x y width" for the progress bar or the
+// entry box.
 #include <cstdio>
 #include <cstdlib>
 
@@ -34,8 +35,8 @@ bool writeFrame(const TX3INST& wizard, const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: wizard_scene PAGE LANGUAGE VERSION FOLDER OUT.rgb\n");
+  if (argc != 6 && argc != 7) {
+    std::fprintf(stderr, "usage: wizard_scene PAGE LANGUAGE VERSION FOLDER OUT.rgb [TABS]\n");
     return 2;
   }
   TX3INST wizard;
@@ -45,6 +46,9 @@ int main(int argc, char** argv) {
   wizard.language = std::atoi(argv[2]);
   wizard.page = static_cast<int16_t>(std::atoi(argv[1]));
   wizard.Redraw();
+  const int tabs = argc == 7 ? std::atoi(argv[6]) : 0;
+  for (int tab = 0; tab < tabs; ++tab) wizard.focus.move(wizard.controls, true);
+  if (tabs > 0) wizard.Redraw();
   for (int slot = 0; slot < kControlSlots; ++slot) {
     const WizardControl* control = wizard.controls[slot];
     if (control == nullptr) continue;

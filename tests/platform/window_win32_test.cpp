@@ -159,10 +159,23 @@ TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequest) {
   send(WM_CHAR, 0x161, 0);
   send(WM_KEYDOWN, 0x10000 + VK_ESCAPE, 0);
   send(WM_KEYDOWN, VK_F9, 0);
-  send(WM_KEYDOWN, VK_UP, 0);
-  EXPECT_EQ(readKeys(keyboard),
-            (std::vector<std::tuple<int, int>>{
-                {KEY_NONE, 0x61}, {KEY_ESCAPE, 0}, {KEY_F9, 0}, {KEY_NONE, 0}}));
+  send(WM_KEYDOWN, VK_HOME, 0);
+  for (const WPARAM key : {VK_UP, VK_DOWN, VK_SPACE, VK_TAB}) send(WM_KEYDOWN, key, 0);
+  BYTE keyState[256] = {};
+  keyState[VK_SHIFT] = 0x80;
+  SetKeyboardState(keyState);
+  send(WM_KEYDOWN, VK_TAB, 0);
+  keyState[VK_SHIFT] = 0;
+  SetKeyboardState(keyState);
+  EXPECT_EQ(readKeys(keyboard), (std::vector<std::tuple<int, int>>{{KEY_NONE, 0x61},
+                                                                   {KEY_ESCAPE, 0},
+                                                                   {KEY_F9, 0},
+                                                                   {KEY_NONE, 0},
+                                                                   {KEY_UP, 0},
+                                                                   {KEY_DOWN, 0},
+                                                                   {KEY_SPACE, 0},
+                                                                   {KEY_TAB, 0},
+                                                                   {KEY_SHIFT_TAB, 0}}));
 
   send(WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<WORD>(-5), 300));
   send(WM_RBUTTONDOWN, MK_RBUTTON, 0);
