@@ -11,10 +11,9 @@ int readingOrder(std::span<WizardControl* const> slots, std::span<int> order) {
   const auto before = [&](int a, int b) {
     const WizardControl& first = *slots[static_cast<size_t>(a)];
     const WizardControl& second = *slots[static_cast<size_t>(b)];
-    if (first.y != second.y) return first.y < second.y;
-    if (first.x != second.x) return first.x < second.x;
-    return a < b;
+    return first.y != second.y ? first.y < second.y : first.x < second.x;
   };
-  std::sort(order.begin(), order.begin() + count, before);
+  // Stable: controls at the same point keep their slot order.
+  std::stable_sort(order.begin(), order.begin() + count, before);
   return count;
 }

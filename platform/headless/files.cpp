@@ -102,6 +102,10 @@ void clearFileFailures() {
   plannedFailures.clear();
 }
 
+int openStreamCount() {
+  return static_cast<int>(openStreams.size());
+}
+
 }  // namespace headless
 
 namespace platform {

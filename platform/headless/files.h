@@ -19,4 +19,8 @@ void failFileOperation(FileOperation operation, const std::string& pathEnding, i
 // Every operation succeeds again, as far as the files allow.
 void clearFileFailures();
 
+// Streams opened and not closed yet: a program that forgets to close one
+// holds the file until it ends.
+int openStreamCount();
+
 }  // namespace headless

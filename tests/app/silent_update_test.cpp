@@ -61,6 +61,7 @@ TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
   fs::create_directories(folder / "pictures");
   fs::create_directories(folder / "qstart");
   writeFile(folder / "tx3.exe", "old program");
+  writeFile(folder / "readme.txt", "the old readme");
   writeFile(folder / "data" / "club.dat", std::string(100000, 'o'));  // longer than the new body
   writeFile(folder / "tx3.icd", "cache");
   writeFile(folder / "qstart" / "league.qst", "old");

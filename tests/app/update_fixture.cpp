@@ -1,6 +1,7 @@
 #include "update_fixture.h"
 
 #include "archive/packer.h"
+#include "platform/headless/files.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
 
@@ -31,6 +32,7 @@ void UpdateFixture::SetUp() {
 }
 
 void UpdateFixture::TearDown() {
+  EXPECT_EQ(headless::openStreamCount(), 0);  // every file the update opened is closed
   headless::clearRegistry();
   headless::resetOpenedDocuments();
 }

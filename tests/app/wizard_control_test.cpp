@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 #include "app/wizard_control.h"
 #include "screen/input_queue.h"
@@ -88,6 +89,9 @@ TEST_F(ControlTest, ControlsThatNeverClickIgnoreBothMouseAndPendingClicks) {
     EXPECT_FALSE(clickAt(140, 110)) << kind;
   }
   EXPECT_FALSE(hitTestControl(frame_, nullptr, &mouse_));
+  std::vector<WizardControl*> one(1);  // a control for a slot that is not there is dropped
+  putControl(one, 1, createControl(0, 0, 1, 1, "x", KIND_GOTO, 0, 0));
+  EXPECT_EQ(one[0], nullptr);
 }
 
 TEST_F(ControlTest, APendingClickCountsOnceAndDrawsNothing) {

@@ -46,7 +46,9 @@ TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExist) {
   EXPECT_EQ(here_.path(), base_ + "\\a");
   EXPECT_TRUE(here_.makeSubdirectory("new", true));  // already there
   EXPECT_EQ(here_.path(), base_ + "\\a\\new");
-  fs::create_directory(folder_ / "data");  // found in the current folder
+  writeFile(folder_ / "a" / "new" / "file", "");
+  EXPECT_FALSE(here_.makeSubdirectory("file", true));  // a file stands in the way
+  fs::create_directory(folder_ / "data");              // found in the current folder
   EXPECT_TRUE(here_.useDataDirectory(false));
   EXPECT_EQ(here_.path(), base_ + "\\data");
 }

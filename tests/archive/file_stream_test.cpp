@@ -105,6 +105,7 @@ TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
   ASSERT_TRUE(open(0, ReadBinary));
   EXPECT_FALSE(stream_.writeRunByte(1) || stream_.writeBlock("x", 1));
   EXPECT_EQ(stream_.printFormatted("x"), -1);
+  EXPECT_EQ(stream_.readCharacter(), -1);
   EXPECT_FALSE(open(0, ReadBinary));  // already open
   stream_.close();
   ASSERT_TRUE(open(0, AppendBinary));
@@ -118,6 +119,7 @@ TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
   {
     FILE_STREAM forgotten;  // destroyed open: what it holds still reaches the file
     ASSERT_TRUE(forgotten.open(here_, "f.bin", 0, WriteBinary));
+    EXPECT_FALSE(forgotten.writeBlock("x", -1));
     forgotten.writeRunByte('z');
   }
   EXPECT_EQ(written(), "z");

@@ -79,8 +79,8 @@ TEST_F(PackerTest, AnyFailureKeepsTheOldArchiveAndLeavesNoPartialOne) {
          fs::create_directory(folder_ / "club.dat");
        }},
       {"reading a loose file", fail(FileOperation::read, "club.dat")},
-      {"a loose file of 2 GiB, beyond the archive's signed sizes",
-       [this] { fs::resize_file(folder_ / "club.dat", uintmax_t{1} << 31); }},
+      {"a loose file of 4 GiB and 5 bytes, beyond the archive's signed sizes",
+       [this] { fs::resize_file(folder_ / "club.dat", (uintmax_t{1} << 32) + 5); }},
       {"opening the new archive", fail(FileOperation::open, "update.dat.part")},
       {"writing the size table", fail(FileOperation::write, "update.dat.part", 1)},
       {"writing a body", fail(FileOperation::write, "update.dat.part", 3)},

@@ -106,8 +106,9 @@ scene() {
     SLOT_BOX[$slot]="$x $y $w $h"
     SLOT_X[$slot]=$((x + w / 2))
     SLOT_Y[$slot]=$((y + h / 2))
-  done < <(cd "$UPDATE" && "$WINE" "$SCENE" "$1" "$2" "$3" "$4" \
-    "$(winepath -w "$SCENE_FILE" 2>/dev/null)" ${5:-} 2>/dev/null </dev/null | tr -d '\r')
+  # Wine's drive Z: is the root folder.
+  done < <(cd "$UPDATE" && "$WINE" "$SCENE" "$1" "$2" "$3" "$4" "Z:${SCENE_FILE//\//\\}" \
+    ${5:-} 2>/dev/null </dev/null | tr -d '\r')
 }
 
 # wait_page PAGE LANGUAGE VERSION FOLDER [--ignore X0 Y0 X1 Y1]: waits until
@@ -175,22 +176,4 @@ click() {
   xdotool mousedown 1
   sleep 0.1
   xdotool mouseup 1
-}
-
-# installed_ok FOLDER [FIRST]: every entry of the update from FIRST on lies
-# there byte for byte.
-installed_ok() {
-  local folder=$1 first=${2:-0} index name destination
-  while read -r index name destination; do
-    [ "$index" -lt "$first" ] && continue
-    cmp -s "$E2E_WORK/bodies/$name" "$folder$destination$name" || { echo "differs: $name" >&2; return 1; }
-  done < <(python3 - "$e2e_root" <<'PY'
-import sys
-sys.path.insert(0, sys.argv[1] + "/tools")
-from make_demo_update import ENTRIES, README
-for index, name in enumerate(ENTRIES):
-    if index != README:
-        print(index, name, "/" if index in (0, 35) else "/pictures/" if name == "pics.cfg" else "/data/")
-PY
-)
 }

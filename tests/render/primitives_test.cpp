@@ -94,6 +94,15 @@ TEST(Primitives, ClampedRunsAnyCornerOrderAndTheBoxesTheyMark) {
   EXPECT_EQ(dirty(frame), (Box{10, 10, 10, 25}));
   EXPECT_EQ(drawCircle(frame, 10, 5, 25, 25, kShapeFilled, kWhite), kStatusCircleNotSquare);
   EXPECT_EQ(frame.countNot(0), 0);
+  drawCircle(frame, 2, 2, 9, 9, kShapeFilled, kWhite);  // a box of even size, unlike the scene's
+  std::vector<std::pair<int, int>> spans;               // first and last column of rows 2 to 10
+  for (int y = 2; y <= 10; ++y) {
+    const std::vector<int> row = litAlong(frame, y);
+    spans.emplace_back(row.empty() ? -1 : row.front(), row.empty() ? -1 : row.back());
+  }
+  EXPECT_EQ(spans,
+            (Points{{-1, -1}, {5, 7}, {4, 8}, {3, 9}, {3, 9}, {3, 9}, {4, 8}, {5, 7}, {-1, -1}}));
+  frame.fill(0);
 
   const uint8_t mask[6] = {1, 0, 1, 0, 1, 0};
   fillMask(frame, -1, 10, 3, 2, kWhite, mask);  // column 0 shows the mask's second column

@@ -25,11 +25,14 @@ class ScreenEventsTest : public testing::Test {
     screen_.redraws = 0;
   }
 
+  // The right button down, a key and the left button down that wait for
+  // their turns.
   void recordSomeInput() {
+    headless::postButton(MouseButton::right, true);
+    screen_.PumpMessages();
     headless::postKey(KEY_RETURN);
     headless::postCharacter(13);
     headless::postButton(MouseButton::left, true);
-    headless::postButton(MouseButton::right, true);
   }
 
   std::vector<Press> readKeys() {
