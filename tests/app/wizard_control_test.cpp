@@ -48,69 +48,52 @@ class ControlTest : public testing::Test {
   WizardControl* control_ = nullptr;
 };
 
-TEST_F(ControlTest, PressAndReleaseInsideClicksWhereverThePointerWentBetween) {
+// A press and a release inside, wherever the pointer went between; the
+// outermost rows and columns are outside; a release outside cancels.
+TEST_F(ControlTest, AClickIsAPressAndAReleaseStrictlyInside) {
   make(KIND_GOTO);
   EXPECT_FALSE(turn(140, 110, true));
   EXPECT_EQ(frame_.at(100, 100), kDark);  // redrawn sunken
   EXPECT_FALSE(turn(300, 300, true));     // motion alone changes nothing
-  EXPECT_TRUE(control_->pressed);
-  EXPECT_FALSE(turn(141, 111, true));
   EXPECT_TRUE(turn(141, 111, false));
   EXPECT_EQ(frame_.at(100, 100), kLight);
   EXPECT_FALSE(turn(141, 111, false));  // one click per release
-}
-
-TEST_F(ControlTest, AReleaseOutsideCancelsAndAPressOutsideNeverClicks) {
-  make(KIND_EXIT);
-  EXPECT_FALSE(turn(140, 110, true));
-  EXPECT_FALSE(turn(20, 20, false));
-  EXPECT_FALSE(turn(20, 20, true));
-  EXPECT_FALSE(turn(140, 110, false));
-  EXPECT_FALSE(control_->pressed);
-}
-
-TEST_F(ControlTest, TheOutermostRowsAndColumnsAreOutside) {
-  make(KIND_LANGUAGE);
+  EXPECT_FALSE(turn(140, 110, true) || turn(20, 20, false) || turn(20, 20, true) ||
+               turn(140, 110, false) || control_->pressed);
   const struct {
     int x, y;
     bool clicks;
   } points[] = {{100, 110, false}, {140, 100, false}, {180, 110, false},
                 {140, 120, false}, {101, 101, true},  {179, 119, true}};
   for (const auto& p : points) EXPECT_EQ(clickAt(p.x, p.y), p.clicks) << p.x << "," << p.y;
+  holdAt(140, 110, true);  // a control made while the button is held takes the press
+  make(KIND_KEEP_QUICKSTART);
+  EXPECT_FALSE(turn(140, 110, true));
+  EXPECT_TRUE(turn(140, 110, false));
 }
 
-TEST_F(ControlTest, ControlsThatNeverClickIgnoreBothMouseAndPendingClicks) {
+// A click asked for without the mouse counts once and draws nothing;
+// controls that never click ignore both kinds, and so does an empty slot.
+TEST_F(ControlTest, PendingClicksCountOnceOnlyOnControlsThatClick) {
+  make(KIND_DELETE_QUICKSTART)->clickPending = true;
+  frame_.dirty.clear();
+  EXPECT_TRUE(hitTestControl(frame_, control_, nullptr));
+  EXPECT_TRUE(frame_.dirty.isEmpty());
+  EXPECT_FALSE(hitTestControl(frame_, control_, &mouse_));
+  holdAt(140, 110, true);
+  EXPECT_FALSE(hitTestControl(frame_, control_, nullptr));  // no mouse, no press
+  holdAt(140, 110, false);
   // A panel has no caption, whatever its kind.
   const std::pair<ControlKind, const char*> controls[] = {
       {KIND_INACTIVE, "OK"}, {KIND_LABEL, "OK"}, {KIND_ENTRY, "OK"}, {KIND_GOTO, ""}};
   for (const auto& [kind, text] : controls) {
     make(kind, text)->clickPending = true;
-    EXPECT_FALSE(hitTestControl(frame_, control_, &mouse_)) << kind;
-    EXPECT_FALSE(clickAt(140, 110)) << kind;
+    EXPECT_FALSE(hitTestControl(frame_, control_, &mouse_) || clickAt(140, 110)) << kind;
   }
   EXPECT_FALSE(hitTestControl(frame_, nullptr, &mouse_));
   std::vector<WizardControl*> one(1);  // a control for a slot that is not there is dropped
   putControl(one, 1, createControl(0, 0, 1, 1, "x", KIND_GOTO, 0, 0));
   EXPECT_EQ(one[0], nullptr);
-}
-
-TEST_F(ControlTest, APendingClickCountsOnceAndDrawsNothing) {
-  make(KIND_DELETE_QUICKSTART)->clickPending = true;
-  frame_.dirty.clear();
-  EXPECT_TRUE(hitTestControl(frame_, control_, nullptr));
-  EXPECT_TRUE(frame_.dirty.isEmpty());
-  EXPECT_EQ(frame_.countNot(kBackground), 0);
-  EXPECT_FALSE(hitTestControl(frame_, control_, &mouse_));
-  holdAt(140, 110, true);
-  EXPECT_FALSE(hitTestControl(frame_, control_, nullptr));  // no mouse, no press
-}
-
-TEST_F(ControlTest, AControlMadeWhileTheButtonIsHeldTakesThePress) {
-  holdAt(140, 110, true);
-  make(KIND_KEEP_QUICKSTART);
-  EXPECT_FALSE(turn(140, 110, true));
-  EXPECT_TRUE(control_->pressed);
-  EXPECT_TRUE(turn(140, 110, false));
 }
 
 }  // namespace
