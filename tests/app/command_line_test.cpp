@@ -35,6 +35,7 @@ TEST(CommandLineTest, SwitchesValuesAndThePackerAreTakenAsWritten) {
       {"  /silent\t-KEEPQUICKSTART ", "silent keep lang=0"},
       {"-Silent /lang=FRA", "silent lang=2"},
       {"/LANG=ita -lang=por", "lang=5"},
+      {"/dir=C:\\longer /dir=C:\\tx3", "lang=0 dir=C:\\tx3"},
       {"/Lang=eng", "lang=0"},
       {"/?", "help lang=0"},
       {"-HELP", "help lang=0"},

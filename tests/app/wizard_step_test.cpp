@@ -62,17 +62,12 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   EXPECT_EQ(headless::openedDocuments()[0], std::string(wizard->installDir) + "\\readme.txt");
   stopUpdateLog();
   const std::string log = readFile(update("w.log"));
-  const auto count = [&log](const std::string& event) {
-    size_t found = 0;
-    for (size_t at = log.find(event); at != std::string::npos; at = log.find(event, at + 1))
-      ++found;
-    return found;
-  };
-  EXPECT_EQ(count(" language: eng"), 1u);
-  EXPECT_EQ(count(" source check passed"), 1u);
-  EXPECT_EQ(count(" installed "), 36u);
-  EXPECT_EQ(count(" version recorded: "), 1u);
-  EXPECT_EQ(count(" quick-start file removed: "), 2u);
+  size_t entries = 0;
+  for (size_t at = log.find(" installed "); at != std::string::npos;
+       at = log.find(" installed ", at + 1))
+    ++entries;
+  EXPECT_EQ(entries, 36u);
+  EXPECT_NE(log.find(" quick-start file removed: "), std::string::npos);
 }
 
 TEST_F(WizardTest, EscapeWhileInstallingLeavesTheRegistryUntouched) {

@@ -47,6 +47,12 @@ TEST_F(WrappedTextTest, LongWordsAndLinesAreMendedToTheWidthTheSlotsAndTheBuffer
   addWrappedText(frame_, slots_, slot, 30, y, 200, "");
   addWrappedText(frame_, slots_, slot, 30, y, 200, nullptr);
   EXPECT_TRUE(lines().empty());
+  // A line exactly as wide as the box does not fit it.
+  addWrappedText(frame_, slots_, slot, 0, y,
+                 static_cast<int16_t>(textWidth(frame_, kFontControls, "ab")), "ab");
+  EXPECT_EQ(lines(), (std::vector<std::string>{"a", "b"}));
+  for (WizardControl*& control : slots_) delete std::exchange(control, nullptr);
+  slot = 0;
   addWrappedText(frame_, slots_, slot, 0, y, 30, ("a " + word).c_str());
   std::vector<std::string> found = lines();
   ASSERT_GE(found.size(), 3u);
