@@ -21,18 +21,10 @@ using platform::AccessibleRole;
 
 // One item as a screen reader would say it.
 std::string spoken(const AccessibleItem& item) {
-  switch (item.role) {
-    case AccessibleRole::pushButton:
-      return std::string("button ") + item.name + (item.unavailable ? " unavailable" : "") +
-             (item.focused ? " focused" : "");
-    case AccessibleRole::staticText:
-      return std::string("text ") + item.name;
-    case AccessibleRole::editableText:
-      return std::string("edit ") + item.name + "= " + item.value;
-    case AccessibleRole::progressBar:
-      return std::string("progress ") + item.name + "= " + item.value;
-  }
-  return "?";
+  const char* const roles[] = {"button ", "text ", "edit ", "progress "};
+  return roles[static_cast<int>(item.role)] + std::string(item.name) +
+         (item.value[0] != '\0' ? std::string("= ") + item.value : "") +
+         (item.unavailable ? " unavailable" : "") + (item.focused ? " focused" : "");
 }
 
 // The display's scale while a test's wizard lives.

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/installation.h"
 #include "app/tx3inst.h"
 #include "app/update_log.h"
 #include "app/wizard_control.h"
@@ -171,6 +172,60 @@ TEST_F(WizardTest, EveryButtonLeadsWhereItShould) {
   }
   // Only the buttons that end the completed update show its readme.
   EXPECT_EQ(headless::openedDocuments().size(), 2u);
+}
+
+// While copying, an archive cut short is the update's fault; a pictures
+// list that cannot be written is passed over, a readme that cannot be is a
+// write fault.
+TEST_F(WizardTest, FaultsWhileCopyingShowTheirPagesAtTheEntryThatFailed) {
+  click(1);
+  click(4);
+  turn();  // the sources are fine at first
+  const std::string archive = readFile(update("update.dat"));
+  writeFile(update("update.dat"), archive.substr(0, 200));
+  startUpdateLog("w.log");
+  installUntilStopped();
+  stopUpdateLog();
+  EXPECT_EQ(wizard->page, PAGE_SOURCE_ERROR);
+  EXPECT_EQ(wizard->installStep, 1);  // tx3.exe, whose body was cut
+  // An archive that ends too soon is no error of the system's.
+  EXPECT_NE(readFile(update("w.log"))
+                .find("update file failed: entry tx3.exe, file update.dat: the file ends too soon"),
+            std::string::npos);
+
+  writeFile(update("update.dat"), archive);
+  fs::remove_all(game("pictures"));
+  fs::create_directories(game("readme.txt/in the way"));
+  wizard->installStep = 0;
+  wizard->page = PAGE_INSTALLING;
+  installUntilStopped();
+  EXPECT_EQ(wizard->page, PAGE_WRITE_ERROR);
+  EXPECT_EQ(wizard->installStep, 35);
+  expectInstalled(7, 33);
+  EXPECT_TRUE(fs::exists(update("readme_eng.txt")));
+}
+
+// The registry's first release is shown by its name; each missing piece of
+// the installation is "not found".
+TEST_F(WizardTest, TheInstallationIsFoundOnlyWithItsVersionFolderAndProgram) {
+  click(1);
+  EXPECT_EQ(wizard->page, PAGE_VERSIONS);
+  EXPECT_STREQ(wizard->installedVersion, "Version 3.02 (ENG)");
+  EXPECT_EQ(std::string(wizard->installDir), game().string());
+  headless::setRegistryValue(kGameKey, "Version", std::string(1, '\0'));
+  lookUpInstallation(*wizard);
+  EXPECT_STREQ(wizard->installedVersion, "");
+  fs::remove(game("tx3.exe"));
+  lookUpInstallation(*wizard);
+  EXPECT_EQ(wizard->page, PAGE_NOT_FOUND);
+  writeFile(game("tx3.exe"), "program");
+  for (const char* value : {"Location", "Version"}) {
+    const auto stored = headless::registryValue(kGameKey, value);
+    headless::removeRegistryValue(kGameKey, value);
+    lookUpInstallation(*wizard);
+    EXPECT_EQ(wizard->page, PAGE_NOT_FOUND) << value;
+    headless::setRegistryValue(kGameKey, value, *stored);
+  }
 }
 
 }  // namespace
