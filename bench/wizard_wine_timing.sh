@@ -13,10 +13,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-3}
 cd "$root"
 cmake --preset windows >/dev/null || exit 1
-cmake --build --preset windows -j2 --target tx3inst wizard_scene >/dev/null || exit 1
+cmake --build --preset windows -j2 --target tx3inst page_shots >/dev/null || exit 1
 
 set -- "$root/build/windows/app/tx3inst.exe" "$root/build/windows/timing-prefix" \
-  "$root/build/windows/tests/e2e/wizard_scene.exe"
+  "$root/build/windows/tools/page_shots/page_shots.exe"
 source tests/e2e/lib.sh
 source tests/e2e/wizard_lib.sh
 

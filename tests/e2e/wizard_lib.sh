@@ -1,8 +1,8 @@
 # Helpers for making an update and a game, and for driving the wizard's
 # window. Source after lib.sh; the third argument of a test script that
-# compares pages is wizard_scene.exe, which draws the page the window should
+# compares pages is page_shots.exe, which draws the page the window should
 # show.
-SCENE=${3:-}
+PAGE_SHOTS=${3:-}
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 GAME_KEY='HKLM\Software\Quorvane Studios Ltd\Tarvex League 3'
 TITLE='Tarvex League 3 Update'
@@ -107,8 +107,8 @@ scene() {
     SLOT_X[$slot]=$((x + w / 2))
     SLOT_Y[$slot]=$((y + h / 2))
   # Wine's drive Z: is the root folder.
-  done < <(cd "$UPDATE" && "$WINE" "$SCENE" "$1" "$2" "$3" "$4" "Z:${SCENE_FILE//\//\\}" \
-    ${5:-} 2>/dev/null </dev/null | tr -d '\r')
+  done < <(cd "$UPDATE" && "$WINE" "$PAGE_SHOTS" . --page "$1" "$2" "$3" "$4" \
+    "Z:${SCENE_FILE//\//\\}" ${5:-} 2>/dev/null </dev/null | tr -d '\r')
 }
 
 # wait_page PAGE LANGUAGE VERSION FOLDER [--ignore X0 Y0 X1 Y1]: waits until
