@@ -13,18 +13,16 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-3}
 cd "$root"
 cmake --preset windows >/dev/null || exit 1
-cmake --build --preset windows -j2 --target tx3inst wizard_scene >/dev/null || exit 1
+cmake --build --preset windows -j2 --target tx3inst page_shots >/dev/null || exit 1
 
 set -- "$root/build/windows/app/tx3inst.exe" "$root/build/windows/timing-prefix" \
-  "$root/build/windows/tests/e2e/wizard_scene.exe"
+  "$root/build/windows/tools/page_shots/page_shots.exe"
 source tests/e2e/lib.sh
 source tests/e2e/wizard_lib.sh
 
-UPDATE=$E2E_WORK/update
 GAME_DIR='C:\tx3timing'
-INSTALLED='Version 3.02 (ENG)'
 echo "== Making an update of about 200 MiB"
-make_update "$UPDATE" 43
+make_update 43
 du -sh "$UPDATE/update.dat"
 scene 0 0 "" "c:\\tx3demo"
 language=("${SLOT_X[1]}" "${SLOT_Y[1]}")
@@ -41,7 +39,7 @@ seconds_between() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
 # display server the installer draws through.
 until_shown() {
   local tries=0
-  until python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$1" >/dev/null; do
+  until shows "$1"; do
     tries=$((tries + 1))
     [ $tries -ge 600 ] && return 1
     sleep 0.02
@@ -57,9 +55,7 @@ press() {
 # One run first to warm the prefix and the page cache; it is not counted.
 launch_times=() install_times=()
 for run in $(seq 0 "$runs"); do
-  make_game "$GAME_DIR" Release
-  mkdir -p "$GAME/qstart"
-  echo old >"$GAME/qstart/league.qst"
+  make_game "$GAME_DIR" Release --quick-start
   echo "readme eng" >"$UPDATE/readme_eng.txt"
   start=$(now)
   e2e_start "$UPDATE"

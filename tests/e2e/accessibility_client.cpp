@@ -23,14 +23,6 @@ namespace {
 constexpr GUID kAccessible = {
     0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
-std::string utf8(BSTR text) {
-  if (text == nullptr) return "";
-  char out[1024] = {};
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
-  SysFreeString(text);
-  return out;
-}
-
 VARIANT childId(LONG id) {
   VARIANT child;
   VariantInit(&child);
@@ -39,10 +31,15 @@ VARIANT childId(LONG id) {
   return child;
 }
 
-std::string name(IAccessible* object, LONG id) {
-  BSTR text = nullptr;
-  object->get_accName(childId(id), &text);
-  return utf8(text);
+// One of the texts of the object or a child, such as get_accName.
+std::string text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), IAccessible* object,
+                 LONG id) {
+  BSTR value = nullptr;
+  char out[1024] = {};
+  if (SUCCEEDED((object->*get)(childId(id), &value)) && value != nullptr)
+    WideCharToMultiByte(CP_UTF8, 0, value, -1, out, sizeof out, nullptr, nullptr);
+  SysFreeString(value);
+  return out;
 }
 
 LONG number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), IAccessible* object,
@@ -59,24 +56,22 @@ LONG childCount(IAccessible* object) {
 
 void list(IAccessible* object) {
   std::printf("client %ld %s\n", number(&IAccessible::get_accRole, object, CHILDID_SELF),
-              name(object, CHILDID_SELF).c_str());
+              text(&IAccessible::get_accName, object, CHILDID_SELF).c_str());
   for (LONG id = 1; id <= childCount(object); ++id) {
     LONG left = 0, top = 0, width = 0, height = 0;
     object->accLocation(&left, &top, &width, &height, childId(id));
-    BSTR value = nullptr;
-    object->get_accValue(childId(id), &value);
-    BSTR action = nullptr;
-    object->get_accDefaultAction(childId(id), &action);
     std::printf("child %ld %ld %ld %ld %ld %ld %ld %s|%s|%s\n", id,
                 number(&IAccessible::get_accRole, object, id),
                 number(&IAccessible::get_accState, object, id), left, top, width, height,
-                name(object, id).c_str(), utf8(value).c_str(), utf8(action).c_str());
+                text(&IAccessible::get_accName, object, id).c_str(),
+                text(&IAccessible::get_accValue, object, id).c_str(),
+                text(&IAccessible::get_accDefaultAction, object, id).c_str());
   }
 }
 
 LONG findChild(IAccessible* object, const char* wanted) {
   for (LONG id = 1; id <= childCount(object); ++id)
-    if (name(object, id) == wanted) return id;
+    if (text(&IAccessible::get_accName, object, id) == wanted) return id;
   return 0;
 }
 
@@ -86,8 +81,7 @@ void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG child,
 
 // Waits a while for events, serving this thread's messages.
 void pump(DWORD milliseconds) {
-  const DWORD until = GetTickCount() + milliseconds;
-  while (GetTickCount() < until) {
+  for (DWORD waited = 0; waited < milliseconds; waited += 20) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     Sleep(20);

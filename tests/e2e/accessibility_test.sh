@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# The wizard as a screen reader finds it from another process: the language
-# page's buttons with their names, roles, states and places; "Install in
-# English" and "Next >" pressed through their default actions; the versions
-# and completed pages' children, and the events the window sent meanwhile.
+# The wizard for users who cannot see the pages or use a mouse. A screen
+# reader finds from another process the language page's buttons with their
+# names, roles, states and places; presses "Install in English" and "Next >"
+# through their default actions; reads the versions and completed pages'
+# children and hears the events the window sent meanwhile. Then a complete
+# update with the keyboard alone: the focus mark appears with the first Tab
+# and every page is compared pixel for pixel with the headless drawing of it,
+# focus mark included.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wizard_lib.sh"
 CLIENT=$4
@@ -10,19 +14,15 @@ READER=$E2E_WORK/reader.log
 BUTTON=43 TEXT=41 DIALOG=18
 FOCUSABLE=1048576 READ_ONLY=64 UNAVAILABLE=1
 
-UPDATE=$E2E_WORK/update
-make_update "$UPDATE"
-make_game 'C:\tx3e2e\game' Release
-check "the wizard opens its window" start_wizard
-check "language page" wait_page 0 0 "" "c:\\tx3demo"
+make_update
+make_game "$GAME_DIR" Release
+check "the wizard opens on the language page" start_wizard
 (cd "$E2E_WORK" && "$WINE" "$CLIENT" "Install in English" "Next >" "Next >" "Finish" \
-  >client.log 2>/dev/null </dev/null)
-tr -d '\r' <"$E2E_WORK/client.log" >"$READER"
+  2>/dev/null </dev/null | tr -d '\r' >"$READER")
 
 heard() { grep -qx -- "$1" "$READER"; }
 read -r x y w h <<<"${SLOT_BOX[1]}"
-check "the client area is a dialog named by the window's title" \
-  heard "client $DIALOG Tarvex League 3 Update"
+check "the client area is a dialog named by the window's title" heard "client $DIALOG $TITLE"
 check "English: a focusable push button where it is drawn, pressed by its default action" \
   heard "child 1 $BUTTON $FOCUSABLE $((CLIENT_X + x)) $((CLIENT_Y + y)) $((w + 1)) $((h + 1)) Install in English||Press"
 check "the other languages and Exit, in reading order, named in their own letters" \
@@ -30,14 +30,32 @@ check "the other languages and Exit, in reading order, named in their own letter
 check "Exit last" heard "child 5 $BUTTON $FOCUSABLE .* Exit||Press"
 check "the default action pressed English" heard "pressed 1 00000000"
 check "the versions page's installed version, read-only text" \
-  heard "child 2 $TEXT $READ_ONLY .* Version 3.02 (ENG)||"
+  heard "child 2 $TEXT $READ_ONLY .* $INSTALLED||"
 check "the versions page's Next" heard "child 7 $BUTTON $FOCUSABLE .* Next >||Press"
 check "the completed page's Back is unavailable and has no action" \
   heard "child 2 $BUTTON $UNAVAILABLE .* < Back||"
 check "each new page reorders the client's children" [ "$(grep -c '^event 8004 0$' "$READER")" -ge 3 ]
 check "the bar's value changes after every entry" [ "$(grep -c '^event 800e 2$' "$READER")" -ge 36 ]
 echo "events: $(grep '^event' "$READER" | sort | uniq -c | tr -s ' ' | paste -sd,)"
-check "the completed page is shown" wait_page 4 0 "Version 3.02 (ENG)" 'C:\tx3e2e\game'
-xdotool key Escape
-check "Escape ends" e2e_wait_exit
+check "the completed page is shown" wait_page 4 0 "$INSTALLED" "$GAME_DIR"
+check "Escape ends" after_key Escape e2e_wait_exit
+
+# --- The keyboard alone, on a game with a quick-start file; the English
+# readme is back in the update.
+echo "readme eng" >"$UPDATE/readme_eng.txt"
+make_game "$GAME_DIR" Release --quick-start
+check "the wizard opens on the language page without a focus" start_wizard
+check "the first Tab marks Install in English" after_key Tab wait_page 0 0 "" "c:\\tx3demo" 1
+check "the versions page starts on Back" after_key space wait_page 2 0 "$INSTALLED" "$GAME_DIR" 1
+check "Tab moves on to Next" after_key Tab wait_page 2 0 "$INSTALLED" "$GAME_DIR" 2
+check "Shift+Tab goes back to Back" after_key shift+Tab wait_page 2 0 "$INSTALLED" "$GAME_DIR" 1
+xdotool key Down
+check "the question starts on Yes" after_key Return wait_page 7 0 "$INSTALLED" "$GAME_DIR" 1
+check "Right moves on to No" after_key Right wait_page 7 0 "$INSTALLED" "$GAME_DIR" 2
+check "the completed page starts on Finish" after_key space wait_page 4 0 "$INSTALLED" "$GAME_DIR" 1
+check "No kept the quick-start file" [ -e "$GAME/qstart/league.qst" ]
+check "Finish ends the installer with exit code 0" after_key Return e2e_exits 0
+check "the new version is recorded after No" [ "$(recorded_version)" = "$NEW" ]
+sleep 1
+check "Finish opened the installed readme" grep -qi 'tx3e2e\\game\\readme.txt' "$OPENED"
 e2e_finish

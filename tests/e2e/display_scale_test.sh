@@ -9,16 +9,11 @@ source "$(dirname "$0")/wizard_lib.sh"
 
 wine_set_dpi "$WINEPREFIX" 192 || { echo "cannot set the display scale" >&2; exit 1; }
 SCALE=2
-UPDATE=$E2E_WORK/update
-make_update "$UPDATE"
-INSTALLED='Version 3.02 (ENG)'
-GAME_DIR='C:\tx3e2e\game'
+make_update
 make_game "$GAME_DIR" Release
 
-check "the wizard opens its window" start_wizard
-check "the language page fills 1100 x 700 in 2 x 2 blocks" wait_page 0 0 "" "c:\\tx3demo"
-click 1  # English, at twice its centre
-check "the versions page" wait_page 2 0 "$INSTALLED" "$GAME_DIR"
-xdotool key Escape
-check "Escape ends" e2e_wait_exit
+check "the language page fills 1100 x 700 in 2 x 2 blocks" start_wizard
+check "English, clicked at twice its centre: the versions page" \
+  after_click 1 wait_page 2 0 "$INSTALLED" "$GAME_DIR"
+check "Escape ends" after_key Escape e2e_wait_exit
 e2e_finish

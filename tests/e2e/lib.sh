@@ -25,15 +25,10 @@ wine_prepare_prefix "$WINEPREFIX" || { echo "cannot prepare $WINEPREFIX" >&2; ex
 # size when the test sets it.
 [ -n "${DISPLAY:-}" ] || xvfb_start ${E2E_SCREEN:-} || exit 1
 
-fail() {
-  echo "FAIL: $*" >&2
-  E2E_FAILURES=$((E2E_FAILURES + 1))
-}
-
 check() {
-  local what=$1
-  shift
-  if "$@"; then echo "ok: $what"; else fail "$what"; fi
+  "${@:2}" && echo "ok: $1" && return
+  echo "FAIL: $1" >&2
+  E2E_FAILURES=$((E2E_FAILURES + 1))
 }
 
 not() { ! "$@"; }
@@ -41,60 +36,55 @@ not() { ! "$@"; }
 # e2e_start FOLDER ARGS...: starts the installer in FOLDER. Wine's trace tells
 # which message boxes and windows it created.
 e2e_start() {
-  local folder=$1
-  shift
   E2E_LOG=$E2E_WORK/trace.log
-  (cd "$folder" && WINEDEBUG=trace+msgbox,trace+win exec "$WINE" "$INSTALLER" "$@" \
+  (cd "$1" && shift && WINEDEBUG=trace+msgbox,trace+win exec "$WINE" "$INSTALLER" "$@" \
     >"$E2E_WORK/stdout.log" 2>"$E2E_LOG" </dev/null) &
   E2E_PID=$!
 }
 
-# e2e_wait_window NAME [SECONDS, 60 unless given]: waits until a window titled NAME is shown.
-e2e_wait_window() {
-  local name=$1 limit=$(( ${2:-60} * 10 )) tries=0
-  until xdotool search --onlyvisible --name "^$name\$" >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -ge $limit ] && return 1
+# e2e_poll SECONDS COMMAND...: tries the command every tenth of a second
+# until it succeeds; false when it still fails after SECONDS (counting the
+# pauses alone).
+e2e_poll() {
+  local tries=$(($1 * 10))
+  shift
+  until "$@"; do
+    tries=$((tries - 1))
+    [ $tries -gt 0 ] || return 1
     sleep 0.1
   done
 }
 
+e2e_window_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# e2e_wait_window NAME [SECONDS, 60 unless given]: waits until a window titled NAME is shown.
+e2e_wait_window() { e2e_poll "${2:-60}" e2e_window_shown "$1"; }
+
 # e2e_answer_box CAPTION: waits for a message box and presses its OK button.
-e2e_answer_box() {
-  e2e_wait_window "$1" || return 1
-  sleep 0.2
-  xdotool key Return
-}
+e2e_answer_box() { e2e_wait_window "$1" && sleep 0.2 && xdotool key Return; }
 
 # e2e_wait_exit [SECONDS, 60 unless given]: waits for the installer to end; sets E2E_EXIT.
 e2e_wait_exit() {
-  local limit=$(( ${1:-60} * 10 )) tries=0
-  while kill -0 "$E2E_PID" 2>/dev/null; do
-    tries=$((tries + 1))
-    if [ $tries -ge $limit ]; then
-      kill "$E2E_PID" 2>/dev/null
-      E2E_EXIT=timeout
-      return 1
-    fi
-    sleep 0.1
-  done
+  E2E_EXIT=timeout
+  e2e_poll "${1:-60}" not kill -0 "$E2E_PID" 2>/dev/null || { kill "$E2E_PID" 2>/dev/null; return 1; }
   wait "$E2E_PID"
   E2E_EXIT=$?
   E2E_PID=
 }
 
+# e2e_exits CODE: waits for the installer to end; true when it ended with CODE.
+e2e_exits() {
+  e2e_wait_exit
+  [ "$E2E_EXIT" = "$1" ] || { echo "exit code $E2E_EXIT, not $1" >&2; return 1; }
+}
+
 # The texts of the message boxes shown, one per line.
 e2e_boxes() { sed -n 's/.*MSGBOX_OnInit L"\(.*\)"$/\1/p' "$E2E_LOG"; }
-
-e2e_boxes_mention() { e2e_boxes | grep -q "$1"; }
 
 # True when a window of class "main" was created.
 e2e_created_main_window() { grep -q 'WIN_CreateWindowEx .* L"main"' "$E2E_LOG"; }
 
 e2e_finish() {
-  if [ $E2E_FAILURES -ne 0 ]; then
-    echo "$E2E_FAILURES check(s) failed"
-    exit 1
-  fi
+  [ $E2E_FAILURES = 0 ] || { echo "$E2E_FAILURES check(s) failed" && exit 1; }
   echo "all checks passed"
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Compares the installer's client area on the X screen with a page drawn by
-the headless build (5-bit red, green, blue bytes per pixel).
+page_shots --page (red, green, blue bytes per pixel, each 5-bit level shifted
+left by 3).
 
-  screen_compare.py LEFT TOP REFERENCE.rgb [--scale N] [--ignore X0 Y0 X1 Y1] [--save FILE]
+  screen_compare.py LEFT TOP REFERENCE.rgb [--scale N] [--ignore X0 Y0 X1 Y1]
 
 At scale N every page pixel must fill an N x N block of the screen.
 Exits 0 when every pixel outside the ignored rectangle (in page pixels) is
@@ -20,8 +21,8 @@ def grab(left, top, scale):
     shot = subprocess.run(
         ["import", "-window", "root", "-depth", "8", "-crop", f"{size}+{left}+{top}", "rgb:-"],
         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
-    # A 5-bit level presented on a true-colour screen is the level shifted left by 3.
-    return bytes(b >> 3 for b in shot)
+    # The screen may fill the three low bits of a channel; the five above carry the colour.
+    return bytes(b & 0xF8 for b in shot)
 
 
 def enlarged(page, scale):
@@ -40,31 +41,22 @@ def main():
     parser.add_argument("reference")
     parser.add_argument("--scale", type=int, default=1)
     parser.add_argument("--ignore", type=int, nargs=4)
-    parser.add_argument("--save")
     args = parser.parse_args()
     expected = enlarged(open(args.reference, "rb").read(), args.scale)
     actual = grab(args.left, args.top, args.scale)
-    if args.save:
-        open(args.save, "wb").write(actual)
+    if actual == expected:
+        return 0
     if len(actual) != len(expected):
         print(f"screen gave {len(actual)} bytes, expected {len(expected)}")
         return 1
-    if actual == expected:
-        return 0
-    differing = []
-    for index in range(0, len(expected), 3):
-        if actual[index:index + 3] == expected[index:index + 3]:
-            continue
-        pixel = index // 3
-        x, y = pixel % (WIDTH * args.scale) // args.scale, pixel // (WIDTH * args.scale) // args.scale
-        if args.ignore and args.ignore[0] <= x < args.ignore[2] and args.ignore[1] <= y < args.ignore[3]:
-            continue
-        differing.append((x, y))
+    width = WIDTH * args.scale
+    x0, y0, x1, y1 = args.ignore or (0, 0, 0, 0)
+    differing = [(p % width // args.scale, p // width // args.scale) for p in range(len(expected) // 3)
+                 if actual[3 * p:3 * p + 3] != expected[3 * p:3 * p + 3]]
+    differing = [(x, y) for x, y in differing if not (x0 <= x < x1 and y0 <= y < y1)]
     if differing:
-        x, y = differing[0]
-        print(f"{len(differing)} pixels differ, the first at ({x}, {y})")
-        return 1
-    return 0
+        print(f"{len(differing)} pixels differ, the first at {differing[0]}")
+    return 1 if differing else 0
 
 
 if __name__ == "__main__":

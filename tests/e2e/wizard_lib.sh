@@ -1,73 +1,71 @@
 # Helpers for making an update and a game, and for driving the wizard's
 # window. Source after lib.sh; the third argument of a test script that
-# compares pages is wizard_scene.exe, which draws the page the window should
+# compares pages is page_shots.exe, which draws the page the window should
 # show.
-SCENE=${3:-}
+PAGE_SHOTS=${3:-}
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 GAME_KEY='HKLM\Software\Quorvane Studios Ltd\Tarvex League 3'
 TITLE='Tarvex League 3 Update'
+UPDATE=$E2E_WORK/update
+GAME_DIR='C:\tx3e2e\game'
+# The version the game's first release records, and the one the update does.
+INSTALLED='Version 3.02 (ENG)'
+NEW='Version 3.03e (ENG,FRA,POR,ITA)'
 # How many screen pixels wide and high the window shows each page pixel.
 SCALE=1
 
-# make_update FOLDER: the update as it is shipped: update.dat, the readmes
-# and the fonts (scale as for make_demo_update.py).
+# make_update [SCALE]: the update as it is shipped, in $UPDATE: update.dat,
+# the readmes and the fonts (scale as for make_demo_update.py); its entries'
+# bodies in $E2E_WORK/bodies. Every document opened with the shell from now
+# on is written to $OPENED.
 make_update() {
-  local folder=$1 scale=${2:-1}
-  python3 "$e2e_root/tools/make_demo_update.py" "$folder/loose" --scale "$scale" \
-    --expect "$folder/update.dat"
-  cp -r "$folder/loose" "$E2E_WORK/bodies"
-  rm -rf "$folder/loose"
-  for code in eng esp fra ita nor por sve; do echo "readme $code" >"$folder/readme_$code.txt"; done
-  cp "$e2e_root"/data/fonts/*.fnt "$folder/"
+  mkdir -p "$UPDATE"
+  python3 "$e2e_root/tools/make_demo_update.py" "$E2E_WORK/bodies" --scale "${1:-1}" \
+    --expect "$UPDATE/update.dat"
+  for code in eng esp fra ita nor por sve; do echo "readme $code" >"$UPDATE/readme_$code.txt"; done
+  cp "$e2e_root"/data/fonts/*.fnt "$UPDATE/"
+  OPENED=$("$WINE" winepath -u 'C:\opened.txt' 2>/dev/null </dev/null)
+  rm -f "$OPENED"
+  "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1 </dev/null
+  "$WINE" reg add 'HKCR\txtfile\shell\open\command' /ve \
+    /d 'C:\windows\system32\cmd.exe /c echo %1>>C:\opened.txt' /f >/dev/null 2>&1 </dev/null
 }
 
-# make_game WINDOWS_FOLDER VERSION: a game installation registered in the
-# registry's 32-bit view, as the game's own 32-bit setup leaves it.
+# make_game WINDOWS_FOLDER VERSION [--quick-start]: a game installation
+# registered in the registry's 32-bit view, as the game's own 32-bit setup
+# leaves it; with a quick-start file when asked.
 make_game() {
-  local folder=$1 version=$2
-  local unix
-  unix=$("$WINE" winepath -u "$folder" 2>/dev/null </dev/null)
-  rm -rf "$unix"
-  mkdir -p "$unix/data" "$unix/pictures"
-  echo "old program" >"$unix/tx3.exe"
-  echo "old cache" >"$unix/tx3.icd"
-  GAME=$unix
+  GAME=$("$WINE" winepath -u "$1" 2>/dev/null </dev/null)
+  rm -rf "$GAME"
+  mkdir -p "$GAME/data" "$GAME/pictures"
+  echo "old program" >"$GAME/tx3.exe"
+  echo "old cache" >"$GAME/tx3.icd"
+  [ "${3:-}" = --quick-start ] && mkdir "$GAME/qstart" && echo old >"$GAME/qstart/league.qst"
   "$WINE" reg delete "$GAME_KEY" /f /reg:32 >/dev/null 2>&1 </dev/null
-  "$WINE" reg add "$GAME_KEY" /v Version /d "$version" /f /reg:32 >/dev/null 2>&1 </dev/null
-  "$WINE" reg add "$GAME_KEY" /v Location /d "$folder" /f /reg:32 >/dev/null 2>&1 </dev/null
+  "$WINE" reg add "$GAME_KEY" /v Version /d "$2" /f /reg:32 >/dev/null 2>&1 </dev/null
+  "$WINE" reg add "$GAME_KEY" /v Location /d "$1" /f /reg:32 >/dev/null 2>&1 </dev/null
 }
 
-# installed_ok FOLDER [FIRST]: every entry of the update from FIRST on lies
-# there byte for byte.
+# installed_ok FOLDER [--but-the-program]: every entry of the update lies
+# there byte for byte (but the first, tx3.exe, when asked).
 installed_ok() {
-  local folder=$1 first=${2:-0} index name destination
-  while read -r index name destination; do
-    [ "$index" -lt "$first" ] && continue
-    cmp -s "$E2E_WORK/bodies/$name" "$folder$destination$name" || { echo "differs: $name" >&2; return 1; }
-  done < <(python3 - "$e2e_root" <<'PY'
-import sys
-sys.path.insert(0, sys.argv[1] + "/tools")
-from make_demo_update import ENTRIES, README
-for index, name in enumerate(ENTRIES):
-    if index != README:
-        print(index, name, "/" if index in (0, 35) else "/pictures/" if name == "pics.cfg" else "/data/")
-PY
-)
+  local body name place
+  for body in "$E2E_WORK"/bodies/*; do
+    name=${body##*/}
+    case $name in
+      tx3.exe) [ -n "${2:-}" ] && continue; place=/ ;;
+      changes.txt) place=/ ;;
+      pics.cfg) place=/pictures/ ;;
+      *) place=/data/ ;;
+    esac
+    cmp -s "$body" "$1$place$name" || { echo "differs: $name" >&2; return 1; }
+  done
 }
 
 # The registry's "Version" in the 32-bit view.
 recorded_version() {
   "$WINE" reg query "$GAME_KEY" /v Version /reg:32 2>/dev/null </dev/null |
     sed -n 's/.*Version[[:space:]]*REG_SZ[[:space:]]*//p' | tr -d '\r'
-}
-
-# Every document opened with the shell is written to C:\opened.txt.
-record_shell_opens() {
-  OPENED=$("$WINE" winepath -u 'C:\opened.txt' 2>/dev/null </dev/null)
-  rm -f "$OPENED"
-  "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1 </dev/null
-  "$WINE" reg add 'HKCR\txtfile\shell\open\command' /ve \
-    /d 'C:\windows\system32\cmd.exe /c echo %1>>C:\opened.txt' /f >/dev/null 2>&1 </dev/null
 }
 
 # find_client: the screen position of the window's client area. The X window
@@ -82,64 +80,51 @@ find_client() {
   CLIENT_Y=$((Y + HEIGHT - 350 * SCALE - border))
 }
 
-# start_wizard: starts the installer in $UPDATE and finds its client area.
+# start_wizard: starts the installer in $UPDATE, finds its client area and
+# waits until it shows the language page (whose controls are then in SLOT_*).
 start_wizard() {
   e2e_start "$UPDATE"
-  e2e_wait_window "$TITLE" 20 && sleep 0.3 && find_client
+  e2e_wait_window "$TITLE" 20 && sleep 0.3 && find_client && wait_page 0 0 "" "c:\\tx3demo"
 }
 
 # scene PAGE LANGUAGE VERSION FOLDER [TABS]: draws the page into
-# $E2E_WORK/page_N.rgb, with the focus moved TABS times by Tab,
-# and sets SLOT_X[i], SLOT_Y[i] to the middle of each control, SLOT_BOX[i] to
-# its "x y width height", BOX_X, BOX_Y and BOX_W to the progress bar's or the
+# $E2E_WORK/page_PAGE.rgb, with the focus moved TABS times by Tab, and sets
+# SLOT_X[i], SLOT_Y[i] to the middle of each control, SLOT_BOX[i] to its
+# "x y width height", BOX_X, BOX_Y and BOX_W to the progress bar's or the
 # entry box's place.
 scene() {
-  local page=$1
-  SCENE_FILE=$E2E_WORK/page_$page.rgb
+  SCENE_FILE=$E2E_WORK/page_$1.rgb
   SLOT_X=() SLOT_Y=() SLOT_BOX=()
   local slot kind x y w h
   while read -r slot kind x y w h; do
-    if [ "$slot" = box ]; then
-      BOX_X=$kind BOX_Y=$x BOX_W=$y
-      continue
-    fi
+    [ "$slot" = box ] && BOX_X=$kind BOX_Y=$x BOX_W=$y && continue
     SLOT_BOX[$slot]="$x $y $w $h"
     SLOT_X[$slot]=$((x + w / 2))
     SLOT_Y[$slot]=$((y + h / 2))
   # Wine's drive Z: is the root folder.
-  done < <(cd "$UPDATE" && "$WINE" "$SCENE" "$1" "$2" "$3" "$4" "Z:${SCENE_FILE//\//\\}" \
-    ${5:-} 2>/dev/null </dev/null | tr -d '\r')
+  done < <(cd "$UPDATE" && "$WINE" "$PAGE_SHOTS" . --page "$1" "$2" "$3" "$4" \
+    "Z:${SCENE_FILE//\//\\}" ${5:-} 2>/dev/null </dev/null | tr -d '\r')
 }
 
-# wait_page PAGE LANGUAGE VERSION FOLDER [--ignore X0 Y0 X1 Y1]: waits until
-# the window shows exactly that page, outside the ignored rectangle.
+# shows FILE [--ignore X0 Y0 X1 Y1]: true when the window shows exactly that
+# drawn page, outside the ignored rectangle; else the difference is in
+# $E2E_WORK/compare.log.
+shows() {
+  python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$@" --scale "$SCALE" \
+    >"$E2E_WORK/compare.log"
+}
+
+# missed FILE: tells how the screen differed from that page at the last look.
+missed() {
+  echo "$(basename "$1"): $(cat "$E2E_WORK/compare.log")" >&2
+  return 1
+}
+
+# wait_page PAGE LANGUAGE VERSION FOLDER [TABS]: waits until the window shows
+# exactly that page, with the focus moved TABS times by Tab.
 wait_page() {
-  scene "$1" "$2" "$3" "$4"
-  local page=$1
-  shift 4
-  wait_scene "$E2E_WORK/page_$page.rgb" "$@"
-}
-
-# wait_focused PAGE LANGUAGE VERSION FOLDER TABS: the same with the focus
-# moved TABS times by Tab.
-wait_focused() {
   scene "$@"
-  wait_scene "$E2E_WORK/page_$1.rgb"
-}
-
-# wait_scene FILE [--ignore ...]: the same for a page drawn before.
-wait_scene() {
-  local file=$1 tries=0
-  shift
-  until python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$file" --scale "$SCALE" "$@" \
-    >"$E2E_WORK/compare.log"; do
-    tries=$((tries + 1))
-    if [ $tries -ge 30 ]; then
-      echo "$(basename "$file"): $(cat "$E2E_WORK/compare.log")" >&2
-      return 1
-    fi
-    sleep 0.2
-  done
+  e2e_poll 6 shows "$SCENE_FILE" || missed "$SCENE_FILE"
 }
 
 # catch_scene FILE [--ignore ...]: for a page shown only briefly (while the
@@ -148,25 +133,20 @@ wait_scene() {
 # while it is stopped, so no page can slip by between two pictures. (A click
 # made while it is stopped would arrive as press and release in one turn.)
 catch_scene() {
-  local file=$1 slices=0 same
-  shift
-  while [ $slices -lt 200 ]; do
-    kill -CONT "$E2E_PID"
-    sleep 0.02
-    kill -STOP "$E2E_PID"
-    sleep 0.05  # what the installer drew reaches the display
-    python3 "$E2E_HERE/screen_compare.py" "$CLIENT_X" "$CLIENT_Y" "$file" --scale "$SCALE" "$@" \
-      >"$E2E_WORK/compare.log"
-    same=$?
-    if [ $same = 0 ]; then
-      kill -CONT "$E2E_PID"
-      return 0
-    fi
-    slices=$((slices + 1))
-  done
+  e2e_poll 20 slice_shows "$@"
+  local caught=$?
   kill -CONT "$E2E_PID"
-  echo "$(basename "$file"): $(cat "$E2E_WORK/compare.log")" >&2
-  return 1
+  [ $caught = 0 ] || missed "$1"
+}
+
+# slice_shows FILE [--ignore ...]: lets the stopped installer run a moment,
+# then compares while it is stopped again.
+slice_shows() {
+  kill -CONT "$E2E_PID"
+  sleep 0.02
+  kill -STOP "$E2E_PID"
+  sleep 0.05  # what the installer drew reaches the display
+  shows "$@"
 }
 
 # click SLOT: presses and releases the left button over the control.
@@ -177,3 +157,8 @@ click() {
   sleep 0.1
   xdotool mouseup 1
 }
+
+# after_click SLOT COMMAND..., after_key KEY COMMAND...: clicks the control
+# or presses the key, then runs the command (a check of what follows).
+after_click() { click "$1" && shift && "$@"; }
+after_key() { xdotool key "$1" && shift && "$@"; }

@@ -3,23 +3,15 @@
 #include <filesystem>
 #include <utility>
 
-#include "font_files.h"
 #include "platform/headless/window.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/primitives.h"
 #include "screen/display_scale.h"
+#include "screen_support.h"
 #include "support/test_screen.h"
 
 namespace {
-
-uint16_t pattern(int x, int y) {
-  return static_cast<uint16_t>(x * 59 + y * 1021);
-}
-
-uint32_t onScreen(uint16_t word) {
-  return ((word >> 10) & 31u) << 19 | ((word >> 5) & 31u) << 11 | (word & 31u) << 3;
-}
 
 class DisplayTest : public testing::Test {
  protected:
@@ -34,7 +26,9 @@ class DisplayTest : public testing::Test {
   FrameBuffer& frame = screen_.frame();
 };
 
-TEST_F(DisplayTest, OpeningCreatesTheCentredWindowWithItsIconsAndTitle) {
+// Opened, retitled, reopened smaller, closed twice and opened anew: one
+// window at a time, the fonts loaded once.
+TEST_F(DisplayTest, OpeningCreatesTheCentredWindowReopeningReshapesItClosingReleasesIt) {
   screen_.SetTitle("Early");  // no window yet: nothing to retitle
   ASSERT_EQ(open(), 0);
   const headless::WindowRecord& window = headless::window();
@@ -48,7 +42,32 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowWithItsIconsAndTitle) {
   EXPECT_EQ(window.largeIcon, 2);
   EXPECT_EQ(window.smallIcon, 2);
   screen_.SetTitle("Mise à jour de Tarvex League 3");
-  EXPECT_EQ(headless::window().title, "Mise à jour de Tarvex League 3");
+  EXPECT_EQ(window.title, "Mise à jour de Tarvex League 3");
+
+  std::filesystem::remove(fonts_.folder / fontFileName(0));
+  screen_.Present();
+  // Something drawn near the old size's corner must not be copied from
+  // beyond the smaller array.
+  drawRect(frame, 540, 340, 549, 349, kShapeFilled, 0x7FFF);
+  ASSERT_EQ(open(200, 100), 0);
+  EXPECT_EQ(headless::windowsCreated(), 1);
+  EXPECT_EQ(window.style,
+            headless::kStyleSystemMenu | headless::kStyleMinimiseBox | headless::kStyleCaption);
+  EXPECT_EQ(window.x, (headless::kDesktopWidth - 200) / 2 - headless::kFrameBorder);
+  EXPECT_EQ(frame.pitch, 400);
+  EXPECT_NE(loadedFont(frame.fonts, 0), nullptr);
+  screen_.Present();
+  EXPECT_EQ(headless::lastPresentedArea(), 200 * 100);
+
+  screen_.CloseGraphics();
+  EXPECT_FALSE(window.exists);
+  EXPECT_EQ(window.largeIcon, 0);
+  EXPECT_EQ(frame.pixels, nullptr);
+  EXPECT_EQ(frame.fonts, nullptr);
+  EXPECT_EQ(screen_.width(), 200);  // the size is kept
+  screen_.CloseGraphics();          // a second close finds nothing to release
+  EXPECT_EQ(open(), 7);             // the fonts are loaded anew: one is missing now
+  EXPECT_EQ(headless::windowsCreated(), 2);
 }
 
 TEST(DisplayScaleTest, TheScaleIsTheNearestWholeNumberAndAtLeastOne) {
@@ -68,13 +87,12 @@ TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleAsBlocksOfFiveBitChannels) 
     EXPECT_EQ(headless::screenHeight(), 350 * scale);
     EXPECT_EQ(headless::presentations(), 0);     // nothing is shown while opening
     EXPECT_EQ(*framePixel(frame, 300, 200), 0);  // but the frame is cleared to black
-    for (int y = 0; y < 350; ++y)
-      for (int x = 0; x < 550; ++x) *framePixel(frame, x, y) = pattern(x, y);
+    fillPattern(frame, 550, 350);
     screen_.Present();  // the first presentation shows the whole frame
     EXPECT_EQ(headless::lastPresentedArea(), 550 * 350);
     for (int y = 0; y < 350 * scale; ++y)
       for (int x = 0; x < 550 * scale; ++x)
-        ASSERT_EQ(headless::screenPixel(x, y), onScreen(pattern(x / scale, y / scale)))
+        ASSERT_EQ(headless::screenPixel(x, y), onScreen(patternPixel(x / scale, y / scale)))
             << x << "," << y << " at " << scale;
     screen_.Present();
     EXPECT_EQ(headless::presentations(), 1);  // an unchanged frame costs nothing
@@ -88,32 +106,13 @@ TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleAsBlocksOfFiveBitChannels) 
     EXPECT_EQ(headless::lastPresentedArea(), 1);
     EXPECT_EQ(headless::screenPixel(10 * scale, 20 * scale), 0xF80000u);
     EXPECT_EQ(headless::screenPixel(11 * scale - 1, 21 * scale - 1), 0xF80000u);
-    EXPECT_EQ(headless::screenPixel(11 * scale, 20 * scale), onScreen(pattern(11, 20)));
-    EXPECT_EQ(headless::screenPixel(10 * scale, 21 * scale), onScreen(pattern(10, 21)));
+    EXPECT_EQ(headless::screenPixel(11 * scale, 20 * scale), onScreen(patternPixel(11, 20)));
+    EXPECT_EQ(headless::screenPixel(10 * scale, 21 * scale), onScreen(patternPixel(10, 21)));
     EXPECT_TRUE(frame.dirty.isEmpty());
   }
 }
 
-TEST_F(DisplayTest, ASecondOpeningReshapesTheSameWindowAndKeepsTheFonts) {
-  ASSERT_EQ(open(), 0);
-  std::filesystem::remove(fonts_.folder / fontFileName(0));
-  screen_.Present();
-  // Something drawn near the old size's corner must not be copied from
-  // beyond the smaller array.
-  drawRect(frame, 540, 340, 549, 349, kShapeFilled, 0x7FFF);
-  ASSERT_EQ(open(200, 100), 0);
-  EXPECT_EQ(headless::windowsCreated(), 1);
-  const headless::WindowRecord& window = headless::window();
-  EXPECT_EQ(window.style,
-            headless::kStyleSystemMenu | headless::kStyleMinimiseBox | headless::kStyleCaption);
-  EXPECT_EQ(window.x, (headless::kDesktopWidth - 200) / 2 - headless::kFrameBorder);
-  EXPECT_EQ(frame.pitch, 400);
-  EXPECT_NE(loadedFont(frame.fonts, 0), nullptr);
-  screen_.Present();
-  EXPECT_EQ(headless::lastPresentedArea(), 200 * 100);
-}
-
-TEST_F(DisplayTest, AnOpeningWithoutWindowOrFrameFailsAndPresentsNothing) {
+TEST_F(DisplayTest, AnOpeningWithoutWindowFrameOrFontsFailsWithItsStatus) {
   headless::failWindowCreation(true);
   EXPECT_EQ(open(), 1);
   EXPECT_EQ(frame.opening, 1);
@@ -124,30 +123,12 @@ TEST_F(DisplayTest, AnOpeningWithoutWindowOrFrameFailsAndPresentsNothing) {
   EXPECT_EQ(open(0, 350), 2);
   EXPECT_EQ(open(550, -1), 2);
   EXPECT_EQ(frame.pixels, nullptr);
-}
 
-TEST(DisplayFontsTest, AFailingFontStopsTheOpeningWithItsStatus) {
-  FontFolder fonts(3);
-  TestScreen screen;
-  EXPECT_EQ(screen.OpenGraphics(550, 350, "Setup", 0, fonts.path), 7);
-  const FrameBuffer& frame = screen.frame();
+  const FontFolder shortOfOne(3);
+  EXPECT_EQ(screen_.OpenGraphics(550, 350, "Setup", 0, shortOfOne.path), 7);
   EXPECT_TRUE(isFrameReady(frame));  // the frame is open, only the fonts are short
   for (int id = 0; id < kFontCount; ++id)
     EXPECT_EQ(loadedFont(frame.fonts, id) != nullptr, id < 3) << id;
-  screen.CloseGraphics();
-  EXPECT_EQ(frame.fonts, nullptr);
-}
-
-TEST_F(DisplayTest, ClosingReleasesTheWindowAndTheFrameButKeepsTheSize) {
-  ASSERT_EQ(open(), 0);
-  screen_.CloseGraphics();
-  EXPECT_FALSE(headless::window().exists);
-  EXPECT_EQ(headless::window().largeIcon, 0);
-  EXPECT_EQ(frame.pixels, nullptr);
-  EXPECT_EQ(screen_.width(), 550);
-  screen_.CloseGraphics();  // a second close finds nothing to release
-  ASSERT_EQ(open(), 0);
-  EXPECT_EQ(headless::windowsCreated(), 2);
 }
 
 }  // namespace

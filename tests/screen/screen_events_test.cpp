@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <tuple>
 #include <vector>
 
-#include "font_files.h"
 #include "platform/headless/cursor.h"
 #include "platform/headless/window.h"
 #include "screen/keyboard.h"
 #include "screen/mouse.h"
+#include "screen_support.h"
+#include "support/exit_code.h"
 #include "support/test_screen.h"
 
 namespace {
-
-using Press = std::tuple<int, int>;  // key, character
 
 class ScreenEventsTest : public testing::Test {
  protected:
@@ -35,14 +35,6 @@ class ScreenEventsTest : public testing::Test {
     headless::postButton(MouseButton::left, true);
   }
 
-  std::vector<Press> readKeys() {
-    std::vector<Press> presses;
-    uint8_t character = 0;
-    LogicalKey key = KEY_NONE;
-    while (keyboard_->ReadKey(character, key)) presses.emplace_back(key, character);
-    return presses;
-  }
-
   FontFolder fonts_;
   TestScreen screen_;
   const InputQueue& input_ = screen_.input();
@@ -50,7 +42,50 @@ class ScreenEventsTest : public testing::Test {
   std::unique_ptr<KEYBOARD> keyboard_ = std::make_unique<KEYBOARD>(screen_.input());
 };
 
-TEST_F(ScreenEventsTest, ActivationAndPaintingRedrawAndForgetInputButNotTheCloseRequest) {
+TEST_F(ScreenEventsTest, ASecondKeyboardOrMouseEndsTheProcessWithItsMessage) {
+  EXPECT_EXIT(KEYBOARD second(screen_.input()), exitedWithMinusOne(),
+              "Second KEYBOARD class declared\\.");
+  EXPECT_EXIT(MOUSE second(screen_.input()), exitedWithMinusOne(),
+              "Second MOUSE class declared\\.");
+}
+
+// Without the program's own cursors the system's stand in.
+TEST_F(ScreenEventsTest, TheMouseShowsItsShapesOrTheSystemsAndRestoresTheCursorItFound) {
+  mouse_.reset();
+  for (const bool missing : {false, true}) {
+    headless::resetCursors();
+    for (const char* name : {"IDC_FOOTIE", "IDC_STD", "IDC_HAND"})
+      headless::setMissingCursorResource(name, missing);
+    {
+      MOUSE mouse(screen_.input());
+      EXPECT_EQ(headless::shownCursorName(), missing ? "IDC_WAIT" : "IDC_FOOTIE");
+      mouse.SetShape(2);
+      const std::string hand = missing ? "IDC_ARROW" : "IDC_HAND";
+      EXPECT_EQ(headless::shownCursorName(), hand);
+      const int calls = headless::cursorCalls();
+      mouse.SetShape(2);
+      mouse.RefreshCursor();
+      EXPECT_EQ(headless::cursorCalls(), calls);  // nothing changed, nothing touched
+      mouse.SetShape(3);                          // no such shape: nothing shown
+      EXPECT_EQ(headless::shownCursorName(), hand);
+      EXPECT_EQ(headless::cursorDisplayCount(), 0);
+    }
+    EXPECT_EQ(headless::shownCursorName(), "desktop");
+    EXPECT_EQ(headless::cursorsDestroyed(), 3);
+  }
+}
+
+// Activation and painting forget only input that the input objects would
+// read; deactivation keeps it and minimises only when asked, never while
+// the window opens.
+TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
+  recordSomeInput();
+  headless::postActivation(false);
+  screen_.PumpMessages();
+  EXPECT_FALSE(headless::window().minimised);
+  EXPECT_EQ(screen_.redraws, 0);
+  EXPECT_EQ(readKeys(*keyboard_), (std::vector<Press>{{KEY_RETURN, 13}}));
+
   headless::postClose();
   for (void (*post)() : {+[] { headless::postActivation(true); }, +[] { headless::postPaint(); }}) {
     recordSomeInput();
@@ -62,15 +97,15 @@ TEST_F(ScreenEventsTest, ActivationAndPaintingRedrawAndForgetInputButNotTheClose
   }
   EXPECT_TRUE(screen_.quitRequested());
   EXPECT_TRUE(headless::window().exists);
-}
 
-TEST_F(ScreenEventsTest, DeactivationMinimisesOnlyWhenAskedAndNotWhileOpening) {
+  mouse_.reset();
+  keyboard_.reset();
   recordSomeInput();
-  headless::postActivation(false);
+  headless::postPaint();
+  headless::postPointer(7, 8);
   screen_.PumpMessages();
-  EXPECT_FALSE(headless::window().minimised);
-  EXPECT_EQ(screen_.redraws, 0);
-  EXPECT_EQ(readKeys(), (std::vector<Press>{{KEY_RETURN, 13}}));
+  EXPECT_EQ(screen_.redraws, 1);
+  EXPECT_TRUE(input_.leftButton() && input_.hasPending());
 
   ASSERT_EQ(screen_.OpenGraphics(550, 350, "Setup", 1, fonts_.path), 0);
   for (bool opening : {true, false}) {
@@ -82,8 +117,15 @@ TEST_F(ScreenEventsTest, DeactivationMinimisesOnlyWhenAskedAndNotWhileOpening) {
 }
 
 // A burst typed while the program was busy arrives whole: every press in
-// order, each with the character it typed.
-TEST_F(ScreenEventsTest, KeyPressesWaitInOrderEachWithItsCharacter) {
+// order, each with the character it typed. Until all are read the loop goes
+// on to the next Step without waiting.
+TEST_F(ScreenEventsTest, KeyPressesWaitInOrderEachWithItsCharacterAndKeepTheLoopAwake) {
+  const auto cycle = [this] {
+    screen_.PumpMessages();
+    screen_.WaitWhileIdle();
+  };
+  cycle();
+  EXPECT_EQ(headless::idleWaits(), 1);
   for (char c : std::string("ab")) {
     headless::postKey(KEY_NONE);
     headless::postCharacter(static_cast<uint8_t>(c));
@@ -94,18 +136,20 @@ TEST_F(ScreenEventsTest, KeyPressesWaitInOrderEachWithItsCharacter) {
   headless::postKey(KEY_BACKSPACE);
   headless::postCharacter(8);
   headless::postCharacter(0xE9);  // typed without a key of its own
-  screen_.PumpMessages();
-  EXPECT_EQ(readKeys(), (std::vector<Press>{{KEY_NONE, 'a'},
-                                            {KEY_NONE, 'b'},
-                                            {KEY_ESCAPE, 27},
-                                            {KEY_LEFT, 0},
-                                            {KEY_BACKSPACE, 8},
-                                            {KEY_NONE, 0xE9}}));
+  cycle();
+  cycle();
+  screen_.busy = true;
+  const std::vector<Press> typed = {{KEY_NONE, 'a'}, {KEY_NONE, 'b'},    {KEY_ESCAPE, 27},
+                                    {KEY_LEFT, 0},   {KEY_BACKSPACE, 8}, {KEY_NONE, 0xE9}};
+  EXPECT_EQ(readKeys(*keyboard_), typed);
+  cycle();
+  EXPECT_EQ(headless::idleWaits(), 1);
 }
 
 // A press and a release that arrive together still make two turns, each
-// with the position the change happened at.
-TEST_F(ScreenEventsTest, ButtonChangesTakeATurnEachAtTheirPositions) {
+// with the position the change happened at; on a display of another scale
+// the positions are divided by it.
+TEST_F(ScreenEventsTest, ButtonChangesTakeATurnEachAndAScaleChangeRefitsTheWindow) {
   mouse_->SetShape(0);
   platform::setCursor(nullptr);  // as when the pointer crossed the border
   headless::postPointer(-5, 300);
@@ -128,10 +172,8 @@ TEST_F(ScreenEventsTest, ButtonChangesTakeATurnEachAtTheirPositions) {
   uint8_t left = 1, right = 0;
   mouse_->GetButtons(left, right);
   EXPECT_EQ(std::make_pair(left, right), std::make_pair(uint8_t{0}, uint8_t{1}));
-}
 
-// The system suggests the window grown by 150 %; the frame is shown at 2.
-TEST_F(ScreenEventsTest, AScaleChangeRefitsTheWindowShowsItAnewAndDividesPositions) {
+  // The system suggests the window grown by 150 %; the frame is shown at 2.
   headless::postDpiChange(144, platform::WindowPlacement{40, 30, 834, 564});
   screen_.PumpMessages();
   EXPECT_EQ(std::make_tuple(headless::window().x, headless::window().y), std::make_tuple(40, 30));
@@ -143,36 +185,8 @@ TEST_F(ScreenEventsTest, AScaleChangeRefitsTheWindowShowsItAnewAndDividesPositio
       {1099, 699, 549, 349}, {0, 3, 0, 1}, {-1, -2, -1, -1}};
   for (const auto& [clientX, clientY, frameX, frameY] : clientAndFrame) {
     headless::postPointer(clientX, clientY);
-    screen_.PumpMessages();
-    EXPECT_EQ(std::make_tuple(int{input_.x()}, int{input_.y()}), std::make_tuple(frameX, frameY));
+    EXPECT_EQ(turn(), std::make_tuple(frameX, frameY, false));
   }
-}
-
-TEST_F(ScreenEventsTest, WithoutInputObjectsInputIsRecordedAndKeptAcrossPaints) {
-  mouse_.reset();
-  keyboard_.reset();
-  recordSomeInput();
-  headless::postPaint();
-  headless::postPointer(7, 8);
-  screen_.PumpMessages();
-  EXPECT_EQ(screen_.redraws, 1);
-  EXPECT_TRUE(input_.leftButton() && input_.hasPending());
-}
-
-TEST_F(ScreenEventsTest, TheLoopWaitsOnlyWhenIdle) {
-  const auto cycle = [this] {
-    screen_.PumpMessages();
-    screen_.WaitWhileIdle();
-  };
-  cycle();
-  EXPECT_EQ(headless::idleWaits(), 1);
-  headless::postKey(KEY_RETURN);  // goes to the next Step without delay
-  cycle();
-  cycle();  // still waiting to be read
-  screen_.busy = true;
-  readKeys();
-  cycle();
-  EXPECT_EQ(headless::idleWaits(), 1);
 }
 
 }  // namespace

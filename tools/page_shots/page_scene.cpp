@@ -8,9 +8,8 @@ namespace {
 const char* const kLanguageCodes[] = {"eng", "esp", "fra", "ita", "nor", "por", "sve"};
 }  // namespace
 
-void drawPageShot(TX3INST& wizard, int16_t page, int32_t language) {
-  std::snprintf(wizard.installedVersion, sizeof wizard.installedVersion, "%s",
-                kSampleInstalledVersion);
+void drawPageShot(TX3INST& wizard, int16_t page, int32_t language, const char* installedVersion) {
+  std::snprintf(wizard.installedVersion, sizeof wizard.installedVersion, "%s", installedVersion);
   wizard.language = language;
   wizard.page = page;
   wizard.builtPage = -1;
