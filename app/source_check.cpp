@@ -33,10 +33,9 @@ bool archiveIsWhole(FileFailure* failure) {
   }
   unsigned char bytes[kSizeTableBytes];
   const bool tableRead = platform::readFile(archive, bytes, 1, sizeof bytes) == sizeof bytes;
-  const bool endFound = std::fseek(archive, 0, SEEK_END) == 0;
-  const long length = std::ftell(archive);
+  const int64_t length = platform::fileLength(archive);
   platform::closeFile(archive);
-  if (!tableRead || !endFound) return damaged(failure);
+  if (!tableRead || length < 0) return damaged(failure);
   SizeTable sizes;
   decodeSizeTable(bytes, sizes);
   long long expected = kSizeTableBytes;

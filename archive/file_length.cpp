@@ -6,9 +6,9 @@
 
 bool measureFile(const char* name, int32_t& size) {
   platform::OwnedFile file(platform::openFile(name, "rb"));
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-  const long position = std::ftell(file.get());
-  if (position < 0 || position > INT32_MAX) return false;
-  size = static_cast<int32_t>(position);
+  if (!file) return false;
+  const int64_t length = platform::fileLength(file.get());
+  if (length < 0 || length > INT32_MAX) return false;
+  size = static_cast<int32_t>(length);
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -15,6 +16,9 @@ std::FILE* openFile(const char* path, const char* mode);
 // Reads and writes whole items, as the C library does: the number of items
 // moved, fewer on failure.
 size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count);
+// The open file's length in bytes, in 64 bits whatever the C library's
+// positions hold; -1 when it cannot be told.
+int64_t fileLength(std::FILE* file);
 size_t writeFile(std::FILE* file, const void* data, size_t size, size_t count);
 
 // Writes what the stream still holds and closes it; false when that write

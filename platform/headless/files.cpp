@@ -127,6 +127,12 @@ std::FILE* openFile(const char* path, const char* mode) {
   return file;
 }
 
+int64_t fileLength(std::FILE* file) {
+  std::error_code error;
+  const uintmax_t length = fs::file_size(nativePath(openStreams[file].c_str()), error);
+  return error ? -1 : static_cast<int64_t>(length);
+}
+
 size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count) {
   if (failsNow(FileOperation::read, openStreams[file])) return 0;
   return std::fread(buffer, size, count, file);

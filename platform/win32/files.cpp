@@ -31,6 +31,10 @@ std::FILE* openFile(const char* path, const char* mode) {
   return std::fopen(path, mode);
 }
 
+int64_t fileLength(std::FILE* file) {
+  return _filelengthi64(_fileno(file));
+}
+
 size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count) {
   return std::fread(buffer, size, count, file);
 }
