@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "archive/archive_table.h"
 #include "archive/extract.h"
+#include "archive/packer.h"
 #include "platform/headless/files.h"
 #include "support/temp_folder.h"
 
@@ -20,29 +22,43 @@ std::function<void()> failing(FileOperation operation, const char* path, int nth
   return [=] { headless::failFileOperation(operation, path, nth); };
 }
 
-class ExtractTest : public testing::Test {
+// Every entry but the readme has a loose file of its own, and update.dat holds
+// them all; sizes cross the copy chunks' boundaries.
+class ArchiveTest : public testing::Test {
  protected:
   void SetUp() override {
-    for (int i = 0; i < kArchiveEntryCount; ++i) sizes_[i] = 40 + i;
-    sizes_[0] = 65537;  // two chunks
-    sizes_[1] = 0;
-    sizes_[9] = 65536;        // one chunk
-    sizes_[34] = 0x7FFFFFF0;  // the readme slot holds no size: never summed
+    for (int i = 0; i < kArchiveEntryCount; ++i)
+      if (!isReadmeEntry(i)) writeBody(i, 17 + i);
+    const std::pair<int, int> edges[] = {{0, 65537}, {1, 0}, {2, 1}, {9, 65536}, {35, 3}};
+    for (const auto& [index, size] : edges) writeBody(index, size);
+    sizes_[34] = 0x7FFFFFF0;  // the readme slot holds no body: its size is never summed
     writeArchive();
     fs::create_directory(folder_ / "game");
   }
 
-  // A damaged table comes with a few bytes instead of the bodies.
+  void writeBody(int index, int size) {
+    bodies_[index] = patternBytes(static_cast<size_t>(size), static_cast<unsigned>(index));
+    sizes_[index] = size;
+    writeFile(folder_ / ArchiveEntryTable[index].fileName, bodies_[index]);
+  }
+
+  // What the packer must make of the loose files, the sizes written here.
+  std::string packedArchive() const {
+    std::string archive;
+    for (const std::string& body : bodies_)
+      for (int b = 0; b < 4; ++b) archive += static_cast<char>(body.size() >> (8 * b));
+    for (const std::string& body : bodies_) archive += body;
+    return archive;
+  }
+
+  // The archive of sizes_; a damaged table comes with a few bytes instead of
+  // the bodies.
   void writeArchive(bool withBodies = true) {
     unsigned char table[kSizeTableBytes];
     encodeSizeTable(sizes_, table);
-    std::string archive(reinterpret_cast<const char*>(table), sizeof table);
-    for (int i = 0; i < kArchiveEntryCount && withBodies; ++i) {
-      bodies_[i] = isReadmeEntry(i) ? "" : patternBytes(static_cast<size_t>(sizes_[i]), i);
-      archive += bodies_[i];
-    }
-    if (!withBodies) archive += std::string(1000, 'b');
-    writeFile(folder_ / "update.dat", archive);
+    writeFile(folder_ / "update.dat",
+              std::string(reinterpret_cast<const char*>(table), sizeof table) +
+                  (withBodies ? packedArchive().substr(kSizeTableBytes) : std::string(1000, 'b')));
   }
 
   void cutArchiveTo(size_t length) {
@@ -69,7 +85,61 @@ class ExtractTest : public testing::Test {
   std::string bodies_[kArchiveEntryCount];
 };
 
-TEST_F(ExtractTest, EveryBodyComesOutWholeFromItsOffsetOverALongerTarget) {
+TEST_F(ArchiveTest, PackingReplacesTheArchiveWithTheSizeTableAndEveryBodyInOrder) {
+  writeFile(folder_ / "readme.txt", "a readme that must stay out of the archive");
+  writeFile(folder_ / "update.dat", std::string(500000, 'x'));
+  ASSERT_TRUE(packUpdateArchive());
+  EXPECT_TRUE(readFile(folder_ / "update.dat") == packedArchive());
+  EXPECT_FALSE(fs::exists(folder_ / "update.dat.part"));
+}
+
+// Whatever goes wrong, and wherever, the old archive stays as it was and no
+// partial archive is left behind.
+TEST_F(ArchiveTest, AnyFailureToPackKeepsTheOldArchiveAndLeavesNoPartialOne) {
+  const std::string old = "an archive from an earlier pack";
+  const std::pair<const char*, std::function<void()>> failures[] = {
+      {"a loose file missing", [this] { fs::remove(folder_ / "changes.txt"); }},
+      {"a folder in place of a loose file",
+       [this] {
+         fs::remove(folder_ / "club.dat");
+         fs::create_directory(folder_ / "club.dat");
+       }},
+      {"reading a loose file", failing(FileOperation::read, "club.dat")},
+      {"a loose file of 4 GiB and 5 bytes, beyond the archive's signed sizes",
+       [this] { fs::resize_file(folder_ / "club.dat", (uintmax_t{1} << 32) + 5); }},
+      {"opening the new archive", failing(FileOperation::open, "update.dat.part")},
+      {"writing the size table", failing(FileOperation::write, "update.dat.part", 1)},
+      {"writing a body", failing(FileOperation::write, "update.dat.part", 3)},
+      {"closing the new archive", failing(FileOperation::close, "update.dat.part")},
+      {"replacing the old archive", failing(FileOperation::move, "update.dat")},
+      {"a read-only archive", [this] {
+         fs::permissions(folder_ / "update.dat", fs::perms::owner_write, fs::perm_options::remove);
+       }}};
+  for (const auto& [what, cause] : failures) {
+    SetUp();
+    writeFile(folder_ / "update.dat", old);
+    cause();
+    EXPECT_FALSE(packUpdateArchive()) << what;
+    headless::clearFileFailures();
+    EXPECT_EQ(readFile(folder_ / "update.dat"), old) << what;
+    EXPECT_FALSE(fs::exists(folder_ / "update.dat.part")) << what;
+    fs::remove_all(folder_ / "club.dat");
+  }
+}
+
+TEST(ArchiveTableTest, SizeTableRoundTripsNegativeAndLargeSlots) {
+  SizeTable sizes = {-1, INT32_MAX};
+  sizes[35] = 65536;
+  unsigned char bytes[kSizeTableBytes];
+  encodeSizeTable(sizes, bytes);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[4 + 3], 0x7F);
+  SizeTable decoded;
+  decodeSizeTable(bytes, decoded);
+  for (int i = 0; i < kArchiveEntryCount; ++i) EXPECT_EQ(decoded[i], sizes[i]) << i;
+}
+
+TEST_F(ArchiveTest, EveryBodyIsExtractedWholeFromItsOffsetOverALongerTarget) {
   writeFile(folder_ / "game" / "changes.txt", std::string(100000, 'o'));
   for (int i = 0; i < kArchiveEntryCount; ++i) {
     if (isReadmeEntry(i)) continue;
@@ -84,7 +154,7 @@ TEST_F(ExtractTest, EveryBodyComesOutWholeFromItsOffsetOverALongerTarget) {
   EXPECT_EQ(fs::file_size(folder_ / "game" / "euro.cfg"), 0u);
 }
 
-TEST_F(ExtractTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
+TEST_F(ArchiveTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
   cutArchiveTo(kSizeTableBytes + 65536);  // one byte short of the first body
   EXPECT_TRUE(faultOf(0, "game\\tx3.exe"));
   EXPECT_TRUE(readFile(folder_ / "game" / "tx3.exe") == bodies_[0].substr(0, 65536));
@@ -102,7 +172,7 @@ TEST_F(ExtractTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
   EXPECT_FALSE(fs::exists(folder_ / "game" / "city.dat"));
 }
 
-TEST_F(ExtractTest, AnEmptyBodyNeedsNoBytesEvenPastTheEndOfTheArchive) {
+TEST_F(ArchiveTest, AnEmptyBodyNeedsNoBytesEvenPastTheEndOfTheArchive) {
   sizes_[8] = 589830;  // claims far more than the archive holds
   sizes_[17] = 0;
   writeArchive(false);
@@ -112,7 +182,7 @@ TEST_F(ExtractTest, AnEmptyBodyNeedsNoBytesEvenPastTheEndOfTheArchive) {
   EXPECT_TRUE(faultOf(18, "game\\nat_club.dat"));
 }
 
-TEST_F(ExtractTest, DamagedSizesAreTheArchivesFault) {
+TEST_F(ArchiveTest, DamagedSizesAreTheArchivesFault) {
   sizes_[5] = -1;  // before the entry: would seek back into the table
   sizes_[7] = -3;  // the entry itself: would copy nothing and succeed
   writeArchive(false);
@@ -130,7 +200,7 @@ TEST_F(ExtractTest, DamagedSizesAreTheArchivesFault) {
   EXPECT_FALSE(fs::exists(folder_ / "game" / "readme.txt"));
 }
 
-TEST_F(ExtractTest, ATargetThatCannotBeWrittenOrAWriteThatFailsIsToBlame) {
+TEST_F(ArchiveTest, ATargetThatCannotBeWrittenOrAWriteThatFailsIsToBlame) {
   EXPECT_FALSE(faultOf(9, "missing\\city.dat"));
   fs::create_directory(folder_ / "game" / "city.dat");
   EXPECT_FALSE(faultOf(9, "game\\city.dat"));
