@@ -19,10 +19,9 @@
 namespace {
 
 // File contents built value by value, little-endian.
-class Bytes {
- public:
+struct Bytes : std::string {
   Bytes& u8s(std::initializer_list<int> values) {
-    for (int value : values) data_ += static_cast<char>(value);
+    for (int value : values) *this += static_cast<char>(value);
     return *this;
   }
   Bytes& u16s(std::initializer_list<int> values) {
@@ -33,29 +32,16 @@ class Bytes {
     return u16s({static_cast<int>(value & 0xFFFF), static_cast<int>(value >> 16)});
   }
   Bytes& fill(int count, int value) {
-    data_.append(static_cast<size_t>(count), static_cast<char>(value));
+    append(static_cast<size_t>(count), static_cast<char>(value));
     return *this;
   }
-  const std::string& str() const { return data_; }
-
- private:
-  std::string data_;
 };
 
-// A fresh current folder named by a DRIVE_PATH, for the picture files.
-class PictureFolder {
- public:
-  std::filesystem::path operator/(const std::string& name) const { return folder_ / name; }
-  void write(const std::string& name, const Bytes& bytes) const {
-    writeFile(folder_ / name, bytes.str());
-  }
-  std::string read(const std::string& name) const { return readFile(folder_ / name); }
-  const DRIVE_PATH& directory() const { return directory_; }
-
- private:
-  TempFolder folder_;
-  CurrentFolder inFolder_{folder_.path()};
-  DRIVE_PATH directory_;  // made after entering the folder: it names it
+// Picture files are made in a fresh current folder, which `here` names.
+struct PictureFolder {
+  TempFolder files;
+  CurrentFolder inside{files.path()};
+  DRIVE_PATH here;  // made after entering the folder
 };
 
 // A picture whose pixel (x, y) is `first` + y * w + x.
@@ -96,11 +82,11 @@ void expectRefused(PictureLoader load, int status,
   };
   const auto before = state();
   for (const auto& [name, bytes] : files) {
-    folder.write(name, bytes);
-    EXPECT_EQ((picture.*load)(folder.directory(), name.c_str()), status) << name;
+    writeFile(name, bytes);
+    EXPECT_EQ((picture.*load)(folder.here, name.c_str()), status) << name;
     EXPECT_EQ(state(), before) << name;
   }
-  EXPECT_EQ((picture.*load)(folder.directory(), "missing"), kStatusFileNotOpened);
+  EXPECT_EQ((picture.*load)(folder.here, "missing"), kStatusFileNotOpened);
 }
 
 // Neither an empty picture nor a closed frame is drawn, nor is a closed frame
@@ -158,16 +144,12 @@ TEST(ImageGrab, TakesTheClampedSizeAndReusesPixelsOfTheSameSize) {
   ASSERT_EQ(picture.grab(frame, 100, 100, 15, 10), kStatusOk);
   EXPECT_EQ(picture.pixels, kept);
   EXPECT_EQ(picture.pixelAt(0, 0), 100 + 10000);
-}
-
-TEST(ImagePixelAt, GivesFiveFiveFiveWordsAndZeroOutsideThePicture) {
-  IMAGE picture;
-  EXPECT_EQ(picture.pixelAt(0, 0), 0);
-  fillPicture(picture, 2, 1, 0xFFFF, 1);
-  picture.pixels[1] = 0x07E0;
-  EXPECT_EQ((std::vector<int>{picture.pixelAt(0, 0), picture.pixelAt(1, 0), picture.pixelAt(2, 0),
-                              picture.pixelAt(-1, 0)}),
-            (std::vector<int>{0x7FFF, 0x03E0, 0, 0}));
+  // 5-6-5 words are given as 5-5-5; outside the picture or without pixels, 0.
+  picture.is565 = 1;
+  EXPECT_EQ(
+      (std::vector<int>{picture.pixelAt(0, 0), picture.pixelAt(15, 0), picture.pixelAt(0, 10),
+                        picture.pixelAt(-1, 0), picture.pixelAt(0, -1), IMAGE().pixelAt(0, 0)}),
+      (std::vector<int>{0x13B4, 0, 0, 0, 0, 0}));  // 10100 is 0x2774
 }
 
 Bytes rawHeader(int w, int h, int is565) {
@@ -200,7 +182,6 @@ TEST(PictureLoad, BadSizesAndShortFilesAreRefusedAndTheOldPictureKept) {
 // without the top bit.
 TEST(PictureSave, EachFormatReportsFailuresAndLoadsBackWhatItSaved) {
   const PictureFolder folder;
-  const DRIVE_PATH& here = folder.directory();
   IMAGE saved;
   fillPicture(saved, 67, 3, 0);
   for (int i = 0; i < 67 * 3; ++i)
@@ -210,16 +191,16 @@ TEST(PictureSave, EachFormatReportsFailuresAndLoadsBackWhatItSaved) {
       {&IMAGE::saveRaw, &IMAGE::loadRaw, 0xFFFF}, {&IMAGE::savePcx, &IMAGE::loadPcx, 0x7FFF}};
   for (const auto& [save, load, kept] : formats) {
     IMAGE empty, loaded;
-    EXPECT_EQ((empty.*save)(here, "empty"), kStatusPictureEmpty);
-    EXPECT_FALSE(std::filesystem::exists(folder / "empty"));
-    EXPECT_EQ((saved.*save)(here, "no\\such\\folder"), kStatusFileNotOpened);
+    EXPECT_EQ((empty.*save)(folder.here, "empty"), kStatusPictureEmpty);
+    EXPECT_FALSE(std::filesystem::exists("empty"));
+    EXPECT_EQ((saved.*save)(folder.here, "no\\such\\folder"), kStatusFileNotOpened);
     headless::failFileOperation(headless::FileOperation::close, "full");
-    EXPECT_EQ((saved.*save)(here, "full"), kStatusWriteFailed);
+    EXPECT_EQ((saved.*save)(folder.here, "full"), kStatusWriteFailed);
     headless::clearFileFailures();
-    ASSERT_EQ((saved.*save)(here, "copy"), kStatusOk);
+    ASSERT_EQ((saved.*save)(folder.here, "copy"), kStatusOk);
     fillPicture(loaded, 67, 3, 0);
     const uint16_t* pixels = loaded.pixels;
-    ASSERT_EQ((loaded.*load)(here, "copy"), kStatusOk);
+    ASSERT_EQ((loaded.*load)(folder.here, "copy"), kStatusOk);
     EXPECT_EQ(loaded.pixels, pixels);
     ASSERT_EQ(shapeOf(loaded), (std::vector<int>{67, 3, 0}));
     for (int i = 0; i < 67 * 3; ++i) EXPECT_EQ(loaded.pixels[i], saved.pixels[i] & kept) << i;
@@ -228,19 +209,19 @@ TEST(PictureSave, EachFormatReportsFailuresAndLoadsBackWhatItSaved) {
 
 TEST(PictureLoad, FiveSixFiveWordsAreLoadedAsFiveFiveFive) {
   PictureFolder folder;
-  folder.write("a.raw", rawHeader(3, 1, 1).u16s({0xFFFF, 0x07E0, 0x001F}));
+  writeFile("a.raw", rawHeader(3, 1, 1).u16s({0xFFFF, 0x07E0, 0x001F}));
   // The green mask tells a 5-6-5 dump from a 5-5-5 one.
-  folder.write("565.dump", surfaceDump(3, 1, 0x07E0).u16s({0xFFFF, 0x07E0, 0x001F}));
-  folder.write("555.dump", surfaceDump(2, 1, 0x03E0).u16s({0xFFFF, 0x07E0}));
+  writeFile("565.dump", surfaceDump(3, 1, 0x07E0).u16s({0xFFFF, 0x07E0, 0x001F}));
+  writeFile("555.dump", surfaceDump(2, 1, 0x03E0).u16s({0xFFFF, 0x07E0}));
   IMAGE picture;
   const std::pair<PictureLoader, const char*> loads[] = {{&IMAGE::loadRaw, "a.raw"},
                                                          {&IMAGE::loadSurfaceDump, "565.dump"}};
   for (const auto& [load, name] : loads) {
-    ASSERT_EQ((picture.*load)(folder.directory(), name), kStatusOk);
+    ASSERT_EQ((picture.*load)(folder.here, name), kStatusOk);
     EXPECT_EQ(shapeOf(picture), (std::vector<int>{3, 1, 0}));
     EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0x7FFF, 0x03E0, 0x001F}));
   }
-  ASSERT_EQ(picture.loadSurfaceDump(folder.directory(), "555.dump"), kStatusOk);
+  ASSERT_EQ(picture.loadSurfaceDump(folder.here, "555.dump"), kStatusOk);
   EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0xFFFF, 0x07E0}));
 }
 
@@ -261,14 +242,14 @@ Bytes pcxHeader(const PcxShape& s) {
 
 TEST(PcxLoad, DropsThePaddingOfLinesLongerThanThePicture) {
   PictureFolder folder;
-  folder.write("a.pcx", pcxHeader({.xMax = 2, .yMax = 1, .bytesPerLine = 4})
-                            // Row 0, literal bytes; each plane line ends in a padding byte.
-                            .u8s({8, 16, 24, 0xC1, 0xFF, 32, 40, 48, 0xC1, 0xEE, 56, 64, 72, 0x99})
-                            // Row 1 in runs, two of them running on into the padding.
-                            .u8s({0xC3, 0xF8, 0x01, 0xC4, 0x00, 0xC4, 0x80}));
+  writeFile("a.pcx", pcxHeader({.xMax = 2, .yMax = 1, .bytesPerLine = 4})
+                         // Row 0, literal bytes; each plane line ends in a padding byte.
+                         .u8s({8, 16, 24, 0xC1, 0xFF, 32, 40, 48, 0xC1, 0xEE, 56, 64, 72, 0x99})
+                         // Row 1 in runs, two of them running on into the padding.
+                         .u8s({0xC3, 0xF8, 0x01, 0xC4, 0x00, 0xC4, 0x80}));
   IMAGE picture;
   picture.is565 = 1;
-  ASSERT_EQ(picture.loadPcx(folder.directory(), "a.pcx"), kStatusOk);
+  ASSERT_EQ(picture.loadPcx(folder.here, "a.pcx"), kStatusOk);
   ASSERT_EQ(shapeOf(picture), (std::vector<int>{3, 2, 0}));
   const uint16_t row1 = from8Bit(0xF8, 0, 0x80);
   EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{from8Bit(8, 32, 56), from8Bit(16, 40, 64),
@@ -280,15 +261,14 @@ TEST(PcxSave, WritesAnOddWidthAsItsBytesPerLineAndEndsRunsWithEachPlaneLine) {
   IMAGE picture;
   fillPicture(picture, 5, 2, 0);
   for (int i = 0; i < 10; ++i) picture.pixels[i] = 0x7FFF;
-  ASSERT_EQ(picture.savePcx(folder.directory(), "white.pcx"), kStatusOk);
-  EXPECT_EQ(folder.read("white.pcx"), pcxHeader({.xMax = 4, .yMax = 1, .bytesPerLine = 5})
-                                          .u8s({0xC5, 0xF8, 0xC5, 0xF8, 0xC5, 0xF8})
-                                          .u8s({0xC5, 0xF8, 0xC5, 0xF8, 0xC5, 0xF8})
-                                          .str());
+  ASSERT_EQ(picture.savePcx(folder.here, "white.pcx"), kStatusOk);
+  EXPECT_EQ(readFile("white.pcx"), pcxHeader({.xMax = 4, .yMax = 1, .bytesPerLine = 5})
+                                       .u8s({0xC5, 0xF8, 0xC5, 0xF8, 0xC5, 0xF8})
+                                       .u8s({0xC5, 0xF8, 0xC5, 0xF8, 0xC5, 0xF8}));
   // The six green bits of a 5-6-5 picture are all kept.
   fillPicture(picture, 1, 1, 0xFFFF, 1);
-  ASSERT_EQ(picture.savePcx(folder.directory(), "565.pcx"), kStatusOk);
-  EXPECT_EQ(folder.read("565.pcx").substr(128), "\xC1\xF8\xC1\xFC\xC1\xF8");
+  ASSERT_EQ(picture.savePcx(folder.here, "565.pcx"), kStatusOk);
+  EXPECT_EQ(readFile("565.pcx").substr(128), "\xC1\xF8\xC1\xFC\xC1\xF8");
 }
 
 TEST(PcxLoad, RefusesOtherKindsShapesAndShortFilesBeforeTouchingThePicture) {
@@ -315,22 +295,17 @@ TEST(PcxLoad, RefusesOtherKindsShapesAndShortFilesBeforeTouchingThePicture) {
 }
 
 // PCX files are exchanged with other programs: ours must open in ordinary
-// image tools, and theirs must load here. The image tool's convert runs
-// natively; under Wine it is out of reach.
-bool convertWithImageTool(const std::string& arguments) {
-#ifdef _WIN32
-  (void)arguments;
-  return false;
-#else
-  return std::system(("convert " + arguments + " >/dev/null 2>&1").c_str()) == 0;
-#endif
-}
-
+// image tools, and theirs must load here.
 TEST(PcxInterop, OurFilesOpenThereAndTrueColourFilesFromThereLoadHere) {
-  if (!convertWithImageTool("-version")) GTEST_SKIP() << "ImageMagick is not reachable here";
+#ifdef _WIN32
+  GTEST_SKIP() << "the image tool is out of reach under Wine";
+#endif
+  const auto convert = [](const std::string& arguments) {
+    return std::system(("convert " + arguments + " >/dev/null 2>&1").c_str()) == 0;
+  };
+  if (!convert("-version")) GTEST_SKIP() << "ImageMagick is not reachable here";
   constexpr int kWidth = 37, kHeight = 11;  // an odd width: no line padding on our side
   const PictureFolder folder;
-  const auto path = [&](const std::string& name) { return (folder / name).string(); };
   // 8-bit red, green and blue for every pixel, running through all levels.
   std::string rgb;
   IMAGE picture;
@@ -340,19 +315,18 @@ TEST(PcxInterop, OurFilesOpenThereAndTrueColourFilesFromThereLoadHere) {
     rgb += {static_cast<char>(red), static_cast<char>(green), static_cast<char>(blue)};
     picture.pixels[i] = from8Bit(red, green, blue);
   }
-  ASSERT_EQ(picture.savePcx(folder.directory(), "ours.pcx"), kStatusOk);
-  ASSERT_TRUE(convertWithImageTool(path("ours.pcx") + " -depth 8 rgb:" + path("ours.rgb")));
-  const std::string opened = folder.read("ours.rgb");
+  ASSERT_EQ(picture.savePcx(folder.here, "ours.pcx"), kStatusOk);
+  ASSERT_TRUE(convert("ours.pcx -depth 8 rgb:ours.rgb"));
+  const std::string opened = readFile("ours.rgb");
   ASSERT_EQ(opened.size(), rgb.size());
   for (size_t i = 0; i < rgb.size(); ++i)
     EXPECT_EQ(static_cast<uint8_t>(opened[i]), static_cast<uint8_t>(rgb[i]) & 0xF8) << i;
 
-  writeFile(folder / "theirs.rgb", rgb);
-  ASSERT_TRUE(convertWithImageTool("-size 37x11 -depth 8 rgb:" + path("theirs.rgb") +
-                                   " -type TrueColor " + path("theirs.pcx")));
-  ASSERT_EQ(folder.read("theirs.pcx")[65], 3) << "not written as three planes";
+  writeFile("theirs.rgb", rgb);
+  ASSERT_TRUE(convert("-size 37x11 -depth 8 rgb:theirs.rgb -type TrueColor theirs.pcx"));
+  ASSERT_EQ(readFile("theirs.pcx")[65], 3) << "not written as three planes";
   IMAGE theirs;
-  ASSERT_EQ(theirs.loadPcx(folder.directory(), "theirs.pcx"), kStatusOk);
+  ASSERT_EQ(theirs.loadPcx(folder.here, "theirs.pcx"), kStatusOk);
   ASSERT_EQ(shapeOf(theirs), (std::vector<int>{kWidth, kHeight, 0}));
   EXPECT_EQ(pixelsOf(theirs), pixelsOf(picture));
 }
