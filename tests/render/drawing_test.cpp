@@ -162,9 +162,7 @@ class FontTest : public testing::Test {
  protected:
   void SetUp() override { frame.fonts = &fonts; }
 
-  void write(int font, const std::string& bytes) const {
-    writeFile(folder_ / fontFileName(font), bytes);
-  }
+  void write(int font, const std::string& bytes) const { writeFile(fontFileName(font), bytes); }
   int load(int font) { return loadFont(fonts, here_, font); }
   int writeAndLoad(int font, const fontfile::Font& made) {
     write(font, fontfile::encode(made));
