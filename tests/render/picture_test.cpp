@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <tuple>
@@ -89,8 +90,7 @@ void expectRefused(PictureLoader load, int status,
   EXPECT_EQ((picture.*load)(folder.here, "missing"), kStatusFileNotOpened);
 }
 
-// Neither an empty picture nor a closed frame is drawn, nor is a closed frame
-// grabbed.
+// An empty picture is not put; a closed frame is neither drawn nor grabbed.
 TEST(ImagePut, ClipsThePictureAtEveryEdgeWithoutShiftingIt) {
   TestFrame frame;
   IMAGE picture;
