@@ -4,19 +4,15 @@
 #include <cstdlib>
 
 #include "archive/drive_path.h"
+#include "fuzz_input.h"
 #include "render/font.h"
 #include "render/status.h"
 #include "render/text.h"
-#include "scratch_folder.h"
 #include "support/test_frame.h"
 
 namespace {
 
-struct Position {
-  int16_t x, y;
-};
-
-constexpr Position kPositions[] = {{0, 0}, {-7, -5}, {540, 340}, {-30000, 100}, {100, 349}};
+constexpr int16_t kPositions[][2] = {{0, 0}, {-7, -5}, {540, 340}, {-30000, 100}, {100, 349}};
 
 char everyCode[256];
 
@@ -34,9 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   DRIVE_PATH folder;
   const int status = loadFont(fonts, folder, kFontBody);
   if (status == kStatusOk) {
-    for (const Position& at : kPositions) {
-      drawText(*frame, at.x, at.y, kFontBody, 0x7FFF, everyCode);
-      drawText(*frame, at.x, at.y, kFontBody, 0xFFE0, everyCode + 200);
+    for (const auto& [x, y] : kPositions) {
+      drawText(*frame, x, y, kFontBody, 0x7FFF, everyCode);
+      drawText(*frame, x, y, kFontBody, 0xFFE0, everyCode + 200);
     }
     textWidth(*frame, kFontBody, everyCode);
     for (int p = 1; p < 256; ++p) glyphGap(*frame, kFontBody, everyCode, p);

@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
@@ -28,9 +29,8 @@ int main(int argc, char** argv) {
   }
   std::sort(inputs.begin(), inputs.end());
   for (const fs::path& input : inputs) {
-    std::ifstream file(input, std::ios::binary);
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
-    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    const std::string bytes = readFile(input);
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
   }
   std::printf("%zu inputs replayed\n", inputs.size());
   return inputs.empty() ? 1 : 0;

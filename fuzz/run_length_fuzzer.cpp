@@ -6,7 +6,7 @@
 
 #include "archive/drive_path.h"
 #include "archive/file_stream.h"
-#include "scratch_folder.h"
+#include "fuzz_input.h"
 
 namespace {
 

@@ -40,15 +40,7 @@ TEST_F(PlatformFilesTest, WildcardsMatchNamesInTheNamedFolderOnly) {
   EXPECT_TRUE(plainFilesMatching("missing\\*.qst").empty());
 }
 
-TEST_F(PlatformFilesTest, ReadOnlyFilesCanBeMadeWritableAndRemoved) {
-  writeFile(folder_ / "tx3.icd", "x");
-  fs::permissions(folder_ / "tx3.icd", fs::perms::owner_write, fs::perm_options::remove);
-  EXPECT_TRUE(platform::makeWritable("tx3.icd") && platform::removeFile("tx3.icd"));
-  EXPECT_FALSE(fs::exists(folder_ / "tx3.icd"));
-  EXPECT_FALSE(platform::removeFile("tx3.icd"));
-}
-
-TEST_F(PlatformFilesTest, FoldersAreCreatedOneLevelAtATimeAndMovesNeverReplace) {
+TEST_F(PlatformFilesTest, FoldersAreMadeOneLevelAtATimeMovesNeverReplaceReadOnlyFilesAreRemoved) {
   EXPECT_FALSE(platform::createFolder("game\\sub"));
   EXPECT_TRUE(platform::createFolder("game") && platform::folderExists("game"));
   writeFile(folder_ / "readme_eng.txt", "new");
@@ -60,6 +52,12 @@ TEST_F(PlatformFilesTest, FoldersAreCreatedOneLevelAtATimeAndMovesNeverReplace) 
   writeFile(folder_ / "other.txt", "other");
   EXPECT_FALSE(platform::moveFile("other.txt", "game\\readme.txt"));
   EXPECT_EQ(readFile(folder_ / "game" / "readme.txt"), "new");
+
+  // A read-only file can be made writable and removed.
+  fs::permissions(folder_ / "other.txt", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_TRUE(platform::makeWritable("other.txt") && platform::removeFile("other.txt"));
+  EXPECT_FALSE(fs::exists(folder_ / "other.txt"));
+  EXPECT_FALSE(platform::removeFile("other.txt"));
 }
 
 }  // namespace

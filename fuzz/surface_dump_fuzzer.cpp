@@ -1,6 +1,0 @@
-#include "picture_fuzz_input.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzPictureLoad(data, size, &IMAGE::loadSurfaceDump, &IMAGE::saveRaw, &IMAGE::loadRaw);
-  return 0;
-}
