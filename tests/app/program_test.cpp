@@ -18,16 +18,6 @@ TEST(ScreenTest, ASecondScreenEndsTheProcessWithItsMessage) {
   EXPECT_EXIT(TestScreen second, exitedWithMinusOne(), "Second QVIO class declared\\.");
 }
 
-TEST(ScreenTest, AnotherScreenMayFollowOnceTheFirstIsGone) {
-  {
-    TestScreen first;
-    EXPECT_EQ(QVIO::instance(), &first);
-  }
-  EXPECT_EQ(QVIO::instance(), nullptr);
-  TestScreen next;
-  EXPECT_EQ(QVIO::instance(), &next);
-}
-
 // Without /silent every mode ends with exit code 0 and tells in one box how
 // it went: the packer with or without its files, the wizard without fonts.
 TEST(ModesTest, EachEndsWithZeroAndOneBoxWhateverTheOutcome) {
