@@ -16,8 +16,7 @@ void QVIO::announce(platform::AccessibleChange change, int item) const {
 
 int QVIO::accessibleItems(std::span<platform::AccessibleItem> items) {
   const int count = describeContent(items);
-  for (int i = 0; i < count; ++i) {
-    platform::AccessibleItem& item = items[static_cast<size_t>(i)];
+  for (platform::AccessibleItem& item : items.first(static_cast<size_t>(count))) {
     item.x *= scale_;
     item.y *= scale_;
     item.width *= scale_;

@@ -67,12 +67,5 @@ class WizardTest : public UpdateFixture {
     for (int turns = 0; turns < 100 && wizard->page == PAGE_INSTALLING; ++turns) turn();
   }
 
-  // The language page offers English, French, Italian and Portuguese in slots 1 to 4.
-  void installInEnglish() {
-    click(1);
-    click(4);
-    installUntilStopped();
-  }
-
   std::unique_ptr<TX3INST> wizard;
 };
