@@ -54,29 +54,6 @@ TEST(ClampRect, ClampsOrdersAndWidensTheDirtyRectangleBoundByBound) {
   EXPECT_EQ(framePitchFor(551), 1104);
 }
 
-// Nothing is drawn, read or measured while the frame is opening or released.
-TEST(ClosedFrame, EveryOperationRefusesAndLeavesTheDirtyRectangle) {
-  TestFrame frame;
-  uint8_t mask[1] = {1};
-  for (int state = 0; state < 2; ++state) {
-    if (state == 0) frame.opening = 1;
-    if (state == 1) frame.release();
-    EXPECT_FALSE(isFrameReady(frame));
-    EXPECT_EQ(drawLine(frame, 0, 0, 10, 10, kLineSolid, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(drawRect(frame, 0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(drawCircle(frame, 0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(fillMask(frame, 0, 0, 1, 1, kWhite, mask), kStatusFrameNotOpen);
-    EXPECT_EQ(readPixel(frame, 0, 0), 0);
-    EXPECT_EQ(fontHeight(frame, kFontBody), kStatusFrameNotOpen);
-    EXPECT_EQ(textWidth(frame, kFontBody, "A"), kStatusFrameNotOpen);
-    EXPECT_EQ(glyphGap(frame, kFontBody, "AB", 1), kStatusFrameNotOpen);
-    EXPECT_EQ(drawText(frame, 0, 0, kFontBody, kWhite, nullptr), kStatusFrameNotOpen);
-    EXPECT_TRUE(frame.dirty.isEmpty());
-    frame.reopen();
-  }
-  EXPECT_EQ(frame.countNot(0), 0);
-}
-
 // What the reference scene of the primitives does not show: runs clamped onto
 // the frame's first row and dashed from their left or upper end, corners given
 // in any order, a fill of no width, masks cut at the left edge, reading a
@@ -245,18 +222,6 @@ TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
   EXPECT_EQ(frame.countNot(0), 0);
 }
 
-// The reference pictures drop the top bit: it stays where the glyph leaves
-// the pixel and is cleared where it blends.
-TEST_F(FontTest, CoverageBlendsChannelByChannel) {
-  loadWithA({"08F", "000", "000", "000"});
-  frame.fill(0x801F);
-  drawText(frame, 1, 1, kFontBody, 0xFFE0, "A");
-  EXPECT_EQ(frame.at(1, 1), 0x801F);
-  // (8 x 248 + 7 x 0) / 15 = 132 for red and green, (7 x 248) / 15 = 115 for blue.
-  EXPECT_EQ(frame.at(2, 1), (16 << 10) | (16 << 5) | 14);
-  EXPECT_EQ(frame.at(3, 1), 0xFFE0);
-}
-
 TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
   fontfile::Font made = smallFont();
   made[' '] = glyphOf({"FFFF", "FFFF", "FFFF", "FFFF"});
@@ -274,8 +239,9 @@ TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
 }
 
 // Glyphs are cut at the frame's edges in place; the last column never
-// receives text; what is drawn marks exactly the glyphs' cells.
-TEST_F(FontTest, GlyphsAreCutAtTheEdgesInPlaceAndMarkTheirCells) {
+// receives text; what is drawn marks exactly the glyphs' cells, blending
+// coverage channel by channel.
+TEST_F(FontTest, GlyphsAreCutAtTheEdgesInPlaceMarkTheirCellsAndBlendByChannel) {
   loadWithA({"FFFFF", "FFFFF", "FFFFF", "FFFFF"});
   drawText(frame, 36, 17, kFontBody, 0x7FFF, "A");
   EXPECT_EQ(frame.countNot(0), 3 * 3);  // columns 36-38 of rows 17-19
@@ -293,6 +259,16 @@ TEST_F(FontTest, GlyphsAreCutAtTheEdgesInPlaceAndMarkTheirCells) {
   frame.dirty.clear();
   drawText(frame, 10, 5, kFontBody, 0x7FFF, "A");
   EXPECT_EQ(dirty(frame), (Box{10, 5, 13, 8}));
+
+  // The reference pictures drop the top bit: it stays where the glyph leaves
+  // the pixel and is cleared where it blends.
+  loadWithA({"08F", "000", "000", "000"});
+  frame.fill(0x801F);
+  drawText(frame, 1, 1, kFontBody, 0xFFE0, "A");
+  EXPECT_EQ(frame.at(1, 1), 0x801F);
+  // (8 x 248 + 7 x 0) / 15 = 132 for red and green, (7 x 248) / 15 = 115 for blue.
+  EXPECT_EQ(frame.at(2, 1), (16 << 10) | (16 << 5) | 14);
+  EXPECT_EQ(frame.at(3, 1), 0xFFE0);
 }
 
 }  // namespace
