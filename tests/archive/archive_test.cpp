@@ -45,7 +45,7 @@ TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
   EXPECT_EQ(untouched, 'u');
 }
 
-TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExist) {
+TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExistAndListedDrives) {
   fs::create_directories(folder_ / "a" / "b");
   EXPECT_FALSE(here_.enter("missing"));
   EXPECT_FALSE(here_.useDataDirectory(false));  // no "data" folder: stays
@@ -63,9 +63,8 @@ TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExist) {
   fs::create_directory(folder_ / "data");  // found in the current folder
   EXPECT_TRUE(here_.useDataDirectory(false));
   EXPECT_EQ(here_.path(), base_ + "\\data");
-}
 
-TEST_F(DrivePathTest, DrivesComeFromThePlatformList) {
+  // Drives come from the platform's list.
   headless::setLogicalDrives("A:\\\0C:\\\0D:\\\0"s);
   EXPECT_EQ(here_.driveCount(), 3);
   EXPECT_STREQ(here_.driveRoot(1), "C:\\");
@@ -181,7 +180,14 @@ TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63AndDecodesAcrossReads)
   EXPECT_TRUE(stream_.atEnd());
 }
 
-TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
+TEST_F(FileStreamTest, TextIsWrittenAndScannedAndOperationsOutsideTheirModeFail) {
+  ASSERT_TRUE(open(0, WriteText));
+  EXPECT_GT(stream_.printFormatted("%d %s\n", 42, "fonts"), 0);
+  ASSERT_TRUE(stream_.close() && open(0, ReadText));
+  int number = 0;
+  EXPECT_TRUE(stream_.scanFormatted("%d", &number) == 1 && number == 42);
+  EXPECT_EQ(stream_.readCharacter(), ' ');
+  stream_.close();
   put("abcd");
   uint8_t value;
   ASSERT_TRUE(open(0, ReadBinary));
@@ -206,15 +212,6 @@ TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
     forgotten.writeRunByte('z');
   }
   EXPECT_EQ(written(), "z");
-}
-
-TEST_F(FileStreamTest, TextIsWrittenAndScanned) {
-  ASSERT_TRUE(open(0, WriteText));
-  EXPECT_GT(stream_.printFormatted("%d %s\n", 42, "fonts"), 0);
-  ASSERT_TRUE(stream_.close() && open(0, ReadText));
-  int number = 0;
-  EXPECT_TRUE(stream_.scanFormatted("%d", &number) == 1 && number == 42);
-  EXPECT_EQ(stream_.readCharacter(), ' ');
 }
 
 // A run is written when the next one starts or the stream closes; either
@@ -301,17 +298,15 @@ class ArchiveTest : public DrivePathTest {
   std::string bodies_[kArchiveEntryCount];
 };
 
-TEST_F(ArchiveTest, PackingReplacesTheArchiveWithTheSizeTableAndEveryBodyInOrder) {
+// Packing replaces the archive with the size table and every body in order.
+// Whatever goes wrong, and wherever, the old archive stays as it was and no
+// partial archive is left behind.
+TEST_F(ArchiveTest, PackingReplacesTheArchiveOrOnAnyFailureKeepsItAndLeavesNoPartialOne) {
   writeFile(folder_ / "readme.txt", "a readme that must stay out of the archive");
   writeFile(folder_ / "update.dat", std::string(500000, 'x'));
   ASSERT_TRUE(packUpdateArchive());
   EXPECT_TRUE(readFile(folder_ / "update.dat") == packedArchive());
   EXPECT_FALSE(fs::exists(folder_ / "update.dat.part"));
-}
-
-// Whatever goes wrong, and wherever, the old archive stays as it was and no
-// partial archive is left behind.
-TEST_F(ArchiveTest, AnyFailureToPackKeepsTheOldArchiveAndLeavesNoPartialOne) {
   const std::string old = "an archive from an earlier pack";
   const std::pair<const char*, std::function<void()>> failures[] = {
       {"a loose file missing", [this] { fs::remove(folder_ / "changes.txt"); }},
