@@ -32,7 +32,7 @@ class DrivePathTest : public testing::Test {
   const std::string base_ = here_.path();
 };
 
-TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
+TEST_F(DrivePathTest, FullPathsAreRefusedPast499CharactersAndOnlyDrivePathsAreMade) {
   EXPECT_EQ(std::string(here_.fullPath("font.fnt")), base_ + "\\font.fnt");
   const std::string fits(DRIVE_PATH::kPathRoom - 1 - base_.size() - 1, 'n');
   char buffer[DRIVE_PATH::kPathRoom];
@@ -43,6 +43,22 @@ TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
   char untouched = 'u';
   EXPECT_FALSE(formatPath(&untouched, 0, "%s", "n"));  // no room at all
   EXPECT_EQ(untouched, 'u');
+
+  // Missing parents are made for paths on a drive only.
+#ifdef _WIN32
+  const std::string drive = folder_.path().string();
+#else
+  fs::create_directory(folder_ / "C:");  // "C:\x" is the relative C:/x here
+  const std::string drive = "C:";
+#endif
+  const std::string deep = drive + "\\made\\deep\\er";
+  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
+  EXPECT_TRUE(fs::is_directory(fs::path(drive) / "made" / "deep" / "er"));
+  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
+  EXPECT_FALSE(makeDirectoryPath("relative\\folder"));
+  EXPECT_FALSE(makeDirectoryPath("C:folder"));
+  EXPECT_FALSE(fs::exists(folder_ / "relative"));
+  EXPECT_FALSE(makeDirectoryPath((drive + "\\" + std::string(200, 'x')).c_str()));
 }
 
 TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExistAndListedDrives) {
@@ -76,23 +92,6 @@ TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExistAndListedDri
   EXPECT_EQ(here_.driveCount(), 0);
 }
 
-TEST_F(DrivePathTest, MakeDirectoryPathCreatesMissingParentsOfDrivePathsOnly) {
-#ifdef _WIN32
-  const std::string drive = folder_.path().string();
-#else
-  fs::create_directory(folder_ / "C:");  // "C:\x" is the relative C:/x here
-  const std::string drive = "C:";
-#endif
-  const std::string deep = drive + "\\made\\deep\\er";
-  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
-  EXPECT_TRUE(fs::is_directory(fs::path(drive) / "made" / "deep" / "er"));
-  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
-  EXPECT_FALSE(makeDirectoryPath("relative\\folder"));
-  EXPECT_FALSE(makeDirectoryPath("C:folder"));
-  EXPECT_FALSE(fs::exists(folder_ / "relative"));
-  EXPECT_FALSE(makeDirectoryPath((drive + "\\" + std::string(200, 'x')).c_str()));
-}
-
 #ifdef _WIN32
 TEST(DrivePathRootTest, ADriveRootIsHeldWithoutItsBackslash) {
   const std::string root = fs::temp_directory_path().root_path().string();  // "C:\"
@@ -115,7 +114,7 @@ class FileStreamTest : public DrivePathTest {
   FILE_STREAM stream_;
 };
 
-TEST_F(FileStreamTest, OrderMarkIsWrittenAsZeroAndReadBackAsTheFilesByteOrder) {
+TEST_F(FileStreamTest, OrderMarkIsReadBackAsTheFilesByteOrderAndAppendingMustKeepIt) {
   ASSERT_TRUE(stream_.openWithOrderMark(here_, "f.bin", WriteBinary));
   EXPECT_TRUE(stream_.writeInt16(uint16_t{0x1234}) && stream_.close());
   EXPECT_EQ(written(), "\0\0\0\0\x34\x12"s);
@@ -128,9 +127,8 @@ TEST_F(FileStreamTest, OrderMarkIsWrittenAsZeroAndReadBackAsTheFilesByteOrder) {
     EXPECT_TRUE(stream_.readInt16(value) && value == (mark == 2 ? 0x1234 : 0x3412)) << mark;
     stream_.close();
   }
-}
 
-TEST_F(FileStreamTest, AppendingWritesAtTheEndAndOnlyInTheFilesByteOrder) {
+  // Appending writes at the end, and only in the file's byte order.
   put("\x05\0\0\0\x12\x34"s);
   EXPECT_FALSE(stream_.openWithOrderMark(here_, "f.bin", AppendBinary));
   EXPECT_FALSE(open(kBigEndianOrder, AppendBinary));
@@ -353,7 +351,7 @@ TEST_F(ArchiveTest, EveryBodyIsExtractedWholeFromItsOffsetOverALongerTarget) {
   EXPECT_EQ(fs::file_size(folder_ / "game" / "euro.cfg"), 0u);
 }
 
-TEST_F(ArchiveTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
+TEST_F(ArchiveTest, AnArchiveCutShortOrWithDamagedSizesIsToBlameButAnEmptyBodyIsWhole) {
   cutArchiveTo(kSizeTableBytes + 65536);  // one byte short of the first body
   EXPECT_TRUE(faultOf(0, "game\\tx3.exe"));
   EXPECT_TRUE(readFile(folder_ / "game" / "tx3.exe") == bodies_[0].substr(0, 65536));
@@ -369,10 +367,8 @@ TEST_F(ArchiveTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
   fs::remove(folder_ / "update.dat");
   EXPECT_TRUE(faultOf(9, "game\\city.dat"));
   EXPECT_FALSE(fs::exists(folder_ / "game" / "city.dat"));
-}
 
-// An empty body needs no bytes, even past the end of the archive.
-TEST_F(ArchiveTest, DamagedSizesAreTheArchivesFaultButAnEmptyBodyIsWhole) {
+  // An empty body needs no bytes, even past the end of the archive.
   sizes_[8] = 589830;  // claims far more than the archive holds
   sizes_[17] = 0;
   writeArchive(false);

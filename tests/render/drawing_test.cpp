@@ -192,7 +192,7 @@ TEST_F(FontTest, FilesCutShortOrWithNumbersThatDoNotFitTogetherAreRefused) {
   EXPECT_EQ(load(kFontBody), kStatusOk);
 }
 
-TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
+TEST_F(FontTest, GapsFollowTheSpaceAndBearingsAndSpacesAndControlsAreNeverDrawn) {
   fontfile::Font made = smallFont();
   made['A'] = glyphOf({"FF", "FF", "FF", "FF"});
   made['B'] = glyphOf({"FFF", "FFF", "FFF", "FFF"});
@@ -220,10 +220,9 @@ TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
   EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, nullptr), kStatusNoText);
   EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, ""), kStatusOk);
   EXPECT_EQ(frame.countNot(0), 0);
-}
 
-TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
-  fontfile::Font made = smallFont();
+  // Spaces and control characters are never drawn.
+  made = smallFont();
   made[' '] = glyphOf({"FFFF", "FFFF", "FFFF", "FFFF"});
   made['A'] = glyphOf({"F", "0", "0", "0"});
   made['B'] = glyphOf({"00", "00", "00", "00"});  // cells without ink

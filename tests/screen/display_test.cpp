@@ -77,7 +77,25 @@ TEST(DisplayScaleTest, TheScaleIsTheNearestWholeNumberAndAtLeastOne) {
 }
 
 // Every frame pixel fills a scale x scale block of the client area.
-TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleAsBlocksOfFiveBitChannels) {
+TEST_F(DisplayTest, FailedOpeningsShowNothingAndPresentingCopiesTheDirtyRectangleAsBlocks) {
+  // An opening without window, frame or fonts fails with its status.
+  headless::failWindowCreation(true);
+  EXPECT_EQ(open(), 1);
+  EXPECT_EQ(frame.opening, 1);
+  EXPECT_FALSE(isFrameReady(frame));
+  screen_.Present();
+  EXPECT_EQ(headless::presentations(), 0);
+  headless::failWindowCreation(false);
+  EXPECT_EQ(open(0, 350), 2);
+  EXPECT_EQ(open(550, -1), 2);
+  EXPECT_EQ(frame.pixels, nullptr);
+
+  const FontFolder shortOfOne(3);
+  EXPECT_EQ(screen_.OpenGraphics(550, 350, "Setup", 0, shortOfOne.path), 7);
+  EXPECT_TRUE(isFrameReady(frame));  // the frame is open, only the fonts are short
+  for (int id = 0; id < kFontCount; ++id)
+    EXPECT_EQ(loadedFont(frame.fonts, id) != nullptr, id < 3) << id;
+
   for (const int scale : {1, 2, 3}) {
     screen_.CloseGraphics();
     headless::resetDesktop();
@@ -110,25 +128,6 @@ TEST_F(DisplayTest, PresentingCopiesTheDirtyRectangleAsBlocksOfFiveBitChannels) 
     EXPECT_EQ(headless::screenPixel(10 * scale, 21 * scale), onScreen(patternPixel(10, 21)));
     EXPECT_TRUE(frame.dirty.isEmpty());
   }
-}
-
-TEST_F(DisplayTest, AnOpeningWithoutWindowFrameOrFontsFailsWithItsStatus) {
-  headless::failWindowCreation(true);
-  EXPECT_EQ(open(), 1);
-  EXPECT_EQ(frame.opening, 1);
-  EXPECT_FALSE(isFrameReady(frame));
-  screen_.Present();
-  EXPECT_EQ(headless::presentations(), 0);
-  headless::failWindowCreation(false);
-  EXPECT_EQ(open(0, 350), 2);
-  EXPECT_EQ(open(550, -1), 2);
-  EXPECT_EQ(frame.pixels, nullptr);
-
-  const FontFolder shortOfOne(3);
-  EXPECT_EQ(screen_.OpenGraphics(550, 350, "Setup", 0, shortOfOne.path), 7);
-  EXPECT_TRUE(isFrameReady(frame));  // the frame is open, only the fonts are short
-  for (int id = 0; id < kFontCount; ++id)
-    EXPECT_EQ(loadedFont(frame.fonts, id) != nullptr, id < 3) << id;
 }
 
 }  // namespace
