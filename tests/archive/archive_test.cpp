@@ -336,7 +336,7 @@ TEST_F(ArchiveTest, PackingReplacesTheArchiveOrOnAnyFailureKeepsItAndLeavesNoPar
   }
 }
 
-TEST_F(ArchiveTest, EveryBodyIsExtractedWholeFromItsOffsetOverALongerTarget) {
+TEST_F(ArchiveTest, EveryBodyIsExtractedWholeOverALongerTargetOrTheTargetIsToBlame) {
   writeFile(folder_ / "game" / "changes.txt", std::string(100000, 'o'));
   for (int i = 0; i < kArchiveEntryCount; ++i) {
     if (isReadmeEntry(i)) continue;
@@ -349,6 +349,23 @@ TEST_F(ArchiveTest, EveryBodyIsExtractedWholeFromItsOffsetOverALongerTarget) {
     EXPECT_TRUE(readFile(folder_ / "game" / ArchiveEntryTable[i].fileName) == bodies_[i]) << i;
   }
   EXPECT_EQ(fs::file_size(folder_ / "game" / "euro.cfg"), 0u);
+
+  // A target that cannot be written, or a write that fails, is to blame.
+  EXPECT_FALSE(faultOf(9, "missing\\city.dat"));
+  fs::remove(folder_ / "game" / "city.dat");
+  fs::create_directory(folder_ / "game" / "city.dat");
+  EXPECT_FALSE(faultOf(9, "game\\city.dat"));
+  EXPECT_FALSE(faultOf(9, nullptr));
+  // A write failing in the second of two chunks or in the only one, and
+  // closes that lose the last bytes.
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::write, "tx3.exe", 2)));
+  EXPECT_FALSE(faultOf(35, "game\\changes.txt", failing(FileOperation::write, "changes.txt")));
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::close, "tx3.exe")));
+  // A read-only file is not replaced.
+  writeFile(folder_ / "game" / "tx3.exe", "old program");
+  fs::permissions(folder_ / "game" / "tx3.exe", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe"));
+  EXPECT_EQ(readFile(folder_ / "game" / "tx3.exe"), "old program");
 }
 
 TEST_F(ArchiveTest, AnArchiveCutShortOrWithDamagedSizesIsToBlameButAnEmptyBodyIsWhole) {
@@ -398,23 +415,6 @@ TEST_F(ArchiveTest, AnArchiveCutShortOrWithDamagedSizesIsToBlameButAnEmptyBodyIs
   EXPECT_TRUE(faultOf(34, "game\\readme.txt"));
   for (int outside : {-1, 36}) EXPECT_TRUE(faultOf(outside, "game\\x"));
   EXPECT_FALSE(fs::exists(folder_ / "game" / "readme.txt"));
-}
-
-TEST_F(ArchiveTest, ATargetThatCannotBeWrittenOrAWriteThatFailsIsToBlame) {
-  EXPECT_FALSE(faultOf(9, "missing\\city.dat"));
-  fs::create_directory(folder_ / "game" / "city.dat");
-  EXPECT_FALSE(faultOf(9, "game\\city.dat"));
-  EXPECT_FALSE(faultOf(9, nullptr));
-  // A write failing in the second of two chunks or in the only one, and
-  // closes that lose the last bytes.
-  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::write, "tx3.exe", 2)));
-  EXPECT_FALSE(faultOf(35, "game\\changes.txt", failing(FileOperation::write, "changes.txt")));
-  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::close, "tx3.exe")));
-  // A read-only file is not replaced.
-  writeFile(folder_ / "game" / "tx3.exe", "old program");
-  fs::permissions(folder_ / "game" / "tx3.exe", fs::perms::owner_write, fs::perm_options::remove);
-  EXPECT_FALSE(faultOf(0, "game\\tx3.exe"));
-  EXPECT_EQ(readFile(folder_ / "game" / "tx3.exe"), "old program");
 }
 
 }  // namespace

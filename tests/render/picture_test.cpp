@@ -208,24 +208,6 @@ TEST(PictureSave, EachFormatReportsFailuresAndLoadsBackWhatItSaved) {
   }
 }
 
-TEST(PictureLoad, FiveSixFiveWordsAreLoadedAsFiveFiveFive) {
-  PictureFolder folder;
-  writeFile("a.raw", rawHeader(3, 1, 1).u16s({0xFFFF, 0x07E0, 0x001F}));
-  // The green mask tells a 5-6-5 dump from a 5-5-5 one.
-  writeFile("565.dump", surfaceDump(3, 1, 0x07E0).u16s({0xFFFF, 0x07E0, 0x001F}));
-  writeFile("555.dump", surfaceDump(2, 1, 0x03E0).u16s({0xFFFF, 0x07E0}));
-  IMAGE picture;
-  const std::pair<PictureLoader, const char*> loads[] = {{&IMAGE::loadRaw, "a.raw"},
-                                                         {&IMAGE::loadSurfaceDump, "565.dump"}};
-  for (const auto& [load, name] : loads) {
-    ASSERT_EQ((picture.*load)(folder.here, name), kStatusOk);
-    EXPECT_EQ(shapeOf(picture), (std::vector<int>{3, 1, 0}));
-    EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0x7FFF, 0x03E0, 0x001F}));
-  }
-  ASSERT_EQ(picture.loadSurfaceDump(folder.here, "555.dump"), kStatusOk);
-  EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0xFFFF, 0x07E0}));
-}
-
 struct PcxShape {
   int manufacturer = 10, version = 5, encoding = 1, bitsPerPixel = 8, planes = 3;
   int xMin = 0, yMin = 0, xMax = 0, yMax = 0, bytesPerLine = 0;
@@ -269,7 +251,23 @@ TEST(Pcx, LoadingDropsLinePaddingAndSavingEndsRunsWithEachPlaneLine) {
   EXPECT_EQ(readFile("565.pcx").substr(128), "\xC1\xF8\xC1\xFC\xC1\xF8");
 }
 
-TEST(PictureLoad, BadKindsShapesSizesAndShortFilesAreRefusedAndTheOldPictureKept) {
+TEST(PictureLoad, FiveSixFiveWordsLoadAsFiveFiveFiveAndBadFilesAreRefusedKeepingThePicture) {
+  PictureFolder folder;
+  writeFile("a.raw", rawHeader(3, 1, 1).u16s({0xFFFF, 0x07E0, 0x001F}));
+  // The green mask tells a 5-6-5 dump from a 5-5-5 one.
+  writeFile("565.dump", surfaceDump(3, 1, 0x07E0).u16s({0xFFFF, 0x07E0, 0x001F}));
+  writeFile("555.dump", surfaceDump(2, 1, 0x03E0).u16s({0xFFFF, 0x07E0}));
+  IMAGE picture;
+  const std::pair<PictureLoader, const char*> loads[] = {{&IMAGE::loadRaw, "a.raw"},
+                                                         {&IMAGE::loadSurfaceDump, "565.dump"}};
+  for (const auto& [load, name] : loads) {
+    ASSERT_EQ((picture.*load)(folder.here, name), kStatusOk);
+    EXPECT_EQ(shapeOf(picture), (std::vector<int>{3, 1, 0}));
+    EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0x7FFF, 0x03E0, 0x001F}));
+  }
+  ASSERT_EQ(picture.loadSurfaceDump(folder.here, "555.dump"), kStatusOk);
+  EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0xFFFF, 0x07E0}));
+
   expectRefused(&IMAGE::loadRaw, kStatusReadFailed,
                 {{"negative", rawHeader(-2, 1, 0).u16s({1, 2})},
                  {"zero", rawHeader(2, 0, 0).u16s({1, 2})},
