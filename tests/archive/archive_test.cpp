@@ -162,7 +162,7 @@ TEST_F(FileStreamTest, BigEndianValuesRoundTripAndLeaveTheCallersArrayAlone) {
             (std::vector<int>{0x0102, 0x0304, 0x0506}));
 }
 
-TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63AndDecodesAcrossReads) {
+TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63DecodesAndReportsFailedWrites) {
   ASSERT_TRUE(open(0, WriteBinary));
   for (int i = 0; i < 100; ++i) EXPECT_TRUE(stream_.writeRunByte(0x05));
   EXPECT_TRUE(stream_.writeRunByte(0xC5) && stream_.writeRunByte(0x3F) && stream_.close());
@@ -175,7 +175,23 @@ TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63AndDecodesAcrossReads)
   uint8_t value;
   while (stream_.readRunByte(value)) decoded += static_cast<char>(value);
   EXPECT_EQ(decoded, "\7\7\7\x08\x41"s);
-  EXPECT_TRUE(stream_.atEnd());
+  EXPECT_TRUE(stream_.atEnd() && stream_.close());
+
+  // A run is written when the next one starts or the stream closes; either
+  // write may fail, and so may the close that writes what was buffered.
+  for (FileOperation operation : {FileOperation::write, FileOperation::close}) {
+    ASSERT_TRUE(open(0, WriteBinary));
+    headless::failFileOperation(operation, "f.bin");
+    EXPECT_TRUE(stream_.writeRunByte(7));  // held back in the run
+    EXPECT_EQ(stream_.writeRunByte(8), operation == FileOperation::close);
+    EXPECT_FALSE(stream_.close());
+    headless::clearFileFailures();
+  }
+  ASSERT_TRUE(open(0, WriteBinary));
+  headless::failFileOperation(FileOperation::write, "f.bin", 2);
+  EXPECT_TRUE(stream_.writeRunByte(7) && stream_.writeRunByte(8));
+  EXPECT_FALSE(stream_.flushRun());
+  headless::clearFileFailures();
 }
 
 TEST_F(FileStreamTest, TextIsWrittenAndScannedAndOperationsOutsideTheirModeFail) {
@@ -210,24 +226,6 @@ TEST_F(FileStreamTest, TextIsWrittenAndScannedAndOperationsOutsideTheirModeFail)
     forgotten.writeRunByte('z');
   }
   EXPECT_EQ(written(), "z");
-}
-
-// A run is written when the next one starts or the stream closes; either
-// write may fail, and so may the close that writes what was buffered.
-TEST_F(FileStreamTest, FailedWritesOfRunsAndClosesAreReported) {
-  for (FileOperation operation : {FileOperation::write, FileOperation::close}) {
-    ASSERT_TRUE(open(0, WriteBinary));
-    headless::failFileOperation(operation, "f.bin");
-    EXPECT_TRUE(stream_.writeRunByte(7));  // held back in the run
-    EXPECT_EQ(stream_.writeRunByte(8), operation == FileOperation::close);
-    EXPECT_FALSE(stream_.close());
-    headless::clearFileFailures();
-  }
-  ASSERT_TRUE(open(0, WriteBinary));
-  headless::failFileOperation(FileOperation::write, "f.bin", 2);
-  EXPECT_TRUE(stream_.writeRunByte(7) && stream_.writeRunByte(8));
-  EXPECT_FALSE(stream_.flushRun());
-  headless::clearFileFailures();
 }
 
 // Plans one failing file operation, again before every attempt.

@@ -58,7 +58,7 @@ TEST(ClampRect, ClampsOrdersAndWidensTheDirtyRectangleBoundByBound) {
 // the frame's first row and dashed from their left or upper end, corners given
 // in any order, a fill of no width, masks cut at the left edge, reading a
 // pixel, and the boxes all of them mark.
-TEST(Primitives, ClampedRunsAnyCornerOrderAndTheBoxesTheyMark) {
+TEST(Primitives, ClampedRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
   TestFrame frame(40, 30);
   drawLine(frame, 3, -5, 9, -5, kLineSolid, kWhite);
   drawLine(frame, 14, 20, 5, 20, kLineDashed, kWhite);
@@ -104,9 +104,8 @@ TEST(Primitives, ClampedRunsAnyCornerOrderAndTheBoxesTheyMark) {
   EXPECT_EQ(readPixel(frame, -3, 11), kWhite);  // the clamped point, marked
   EXPECT_EQ(readPixel(frame, 100, 100), 0);
   EXPECT_EQ(dirty(frame), (Box{0, 11, 39, 29}));
-}
 
-TEST(ScaleColour, ScalesEachChannelInEitherLayoutAndCapsIt) {
+  // Colours are scaled channel by channel in either layout, and capped.
   EXPECT_EQ(scaleColour(0xFFFF, 50, true), 0x7BEF);
   EXPECT_EQ(scaleColour(0x07E0, 200, true), 0x07E0);
   EXPECT_EQ(scaleColour(0x6739, -50, false), 0);
