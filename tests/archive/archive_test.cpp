@@ -114,7 +114,26 @@ class FileStreamTest : public DrivePathTest {
   FILE_STREAM stream_;
 };
 
-TEST_F(FileStreamTest, OrderMarkIsReadBackAsTheFilesByteOrderAndAppendingMustKeepIt) {
+TEST_F(FileStreamTest, ValuesFollowTheByteOrderOfTheMarkOrTheCallerAndAppendingMustKeepIt) {
+  // Big-endian values round-trip and leave the caller's array alone.
+  uint16_t pixels[3] = {0x0102, 0x0304, 0x0506};
+  ASSERT_TRUE(open(kBigEndianOrder, WriteBinary));
+  EXPECT_TRUE(stream_.writeInt32(int32_t{0x0A0B0C0D}) && stream_.writeInt16Array(pixels, 3) &&
+              stream_.writeByte(0xEE) && stream_.close());
+  EXPECT_EQ(pixels[0], 0x0102);
+  EXPECT_EQ(written(), "\x0A\x0B\x0C\x0D\1\2\3\4\5\6\xEE"s);
+
+  ASSERT_TRUE(open(kBigEndianOrder, ReadBinary));
+  int32_t word = 0;
+  EXPECT_TRUE(stream_.readInt32(word) && word == 0x0A0B0C0D);
+  uint16_t read[4] = {};
+  // Only three values and a byte remain: the three are delivered swapped.
+  EXPECT_FALSE(stream_.readInt16Array(read, 4));
+  EXPECT_EQ((std::vector<int>{read[0], read[1], read[2]}),
+            (std::vector<int>{0x0102, 0x0304, 0x0506}));
+  stream_.close();
+
+  // The order mark is written as zero and read back as the file's byte order.
   ASSERT_TRUE(stream_.openWithOrderMark(here_, "f.bin", WriteBinary));
   EXPECT_TRUE(stream_.writeInt16(uint16_t{0x1234}) && stream_.close());
   EXPECT_EQ(written(), "\0\0\0\0\x34\x12"s);
@@ -142,24 +161,6 @@ TEST_F(FileStreamTest, OrderMarkIsReadBackAsTheFilesByteOrderAndAppendingMustKee
   EXPECT_TRUE(stream_.readByte(value) && value == 'A');
   EXPECT_TRUE(stream_.writeByte('C') && stream_.close());
   EXPECT_EQ(written(), "ABC");
-}
-
-TEST_F(FileStreamTest, BigEndianValuesRoundTripAndLeaveTheCallersArrayAlone) {
-  uint16_t pixels[3] = {0x0102, 0x0304, 0x0506};
-  ASSERT_TRUE(open(kBigEndianOrder, WriteBinary));
-  EXPECT_TRUE(stream_.writeInt32(int32_t{0x0A0B0C0D}) && stream_.writeInt16Array(pixels, 3) &&
-              stream_.writeByte(0xEE) && stream_.close());
-  EXPECT_EQ(pixels[0], 0x0102);
-  EXPECT_EQ(written(), "\x0A\x0B\x0C\x0D\1\2\3\4\5\6\xEE"s);
-
-  ASSERT_TRUE(open(kBigEndianOrder, ReadBinary));
-  int32_t word = 0;
-  EXPECT_TRUE(stream_.readInt32(word) && word == 0x0A0B0C0D);
-  uint16_t read[4] = {};
-  // Only three values and a byte remain: the three are delivered swapped.
-  EXPECT_FALSE(stream_.readInt16Array(read, 4));
-  EXPECT_EQ((std::vector<int>{read[0], read[1], read[2]}),
-            (std::vector<int>{0x0102, 0x0304, 0x0506}));
 }
 
 TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63DecodesAndReportsFailedWrites) {

@@ -119,7 +119,7 @@ TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
 // A burst typed while the program was busy arrives whole: every press in
 // order, each with the character it typed. Until all are read the loop goes
 // on to the next Step without waiting.
-TEST_F(ScreenEventsTest, KeyPressesWaitInOrderEachWithItsCharacterAndKeepTheLoopAwake) {
+TEST_F(ScreenEventsTest, KeyPressesAndButtonChangesWaitTheirTurnsInOrder) {
   const auto cycle = [this] {
     screen_.PumpMessages();
     screen_.WaitWhileIdle();
@@ -140,12 +140,10 @@ TEST_F(ScreenEventsTest, KeyPressesWaitInOrderEachWithItsCharacterAndKeepTheLoop
   EXPECT_EQ(readKeys(*keyboard_), typed);
   cycle();
   EXPECT_EQ(headless::idleWaits(), 1);
-}
 
-// A press and a release that arrive together still make two turns, each
-// with the position the change happened at; on a display of another scale
-// the positions are divided by it.
-TEST_F(ScreenEventsTest, ButtonChangesTakeATurnEachAndAScaleChangeRefitsTheWindow) {
+  // A press and a release that arrive together still make two turns, each
+  // with the position the change happened at; on a display of another scale
+  // the positions are divided by it.
   mouse_->SetShape(0);
   platform::setCursor(nullptr);  // as when the pointer crossed the border
   headless::postPointer(-5, 300);
