@@ -32,7 +32,7 @@ class DrivePathTest : public testing::Test {
   const std::string base_ = here_.path();
 };
 
-TEST_F(DrivePathTest, FullPathsAreRefusedPast499CharactersAndOnlyDrivePathsAreMade) {
+TEST_F(DrivePathTest, PathsAreRefusedPast499CharsOrMadeOnDrivesAndNavigationNeedsFolders) {
   EXPECT_EQ(std::string(here_.fullPath("font.fnt")), base_ + "\\font.fnt");
   const std::string fits(DRIVE_PATH::kPathRoom - 1 - base_.size() - 1, 'n');
   char buffer[DRIVE_PATH::kPathRoom];
@@ -59,9 +59,8 @@ TEST_F(DrivePathTest, FullPathsAreRefusedPast499CharactersAndOnlyDrivePathsAreMa
   EXPECT_FALSE(makeDirectoryPath("C:folder"));
   EXPECT_FALSE(fs::exists(folder_ / "relative"));
   EXPECT_FALSE(makeDirectoryPath((drive + "\\" + std::string(200, 'x')).c_str()));
-}
 
-TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExistAndListedDrives) {
+  // Navigation changes the path only to folders that exist, or to listed drives.
   fs::create_directories(folder_ / "a" / "b");
   EXPECT_FALSE(here_.enter("missing"));
   EXPECT_FALSE(here_.useDataDirectory(false));  // no "data" folder: stays

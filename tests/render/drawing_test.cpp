@@ -38,27 +38,11 @@ Box clamped(FrameBuffer& frame, int16_t x0, int16_t y0, int16_t x1, int16_t y1) 
   return {x0, y0, x1, y1};
 }
 
-TEST(ClampRect, ClampsOrdersAndWidensTheDirtyRectangleBoundByBound) {
-  TestFrame frame;
-  EXPECT_EQ(clamped(frame, 600, -5, -20, 360), (Box{0, 0, 549, 349}));
-  frame.dirty.clear();
-  clamped(frame, 100, 50, 20, 40);
-  EXPECT_EQ(dirty(frame), (Box{20, 40, 100, 50}));
-  clamped(frame, 30, 10, 60, 45);  // only the top grows
-  EXPECT_EQ(dirty(frame), (Box{20, 10, 100, 50}));
-
-  // A rectangle wholly outside is moved onto the nearest edge.
-  EXPECT_EQ(drawRect(frame, 600, 10, 700, 20, kShapeSolidOutline, kWhite), kStatusOk);
-  EXPECT_EQ(litAlong(frame, 549, true).size(), 11u);
-  EXPECT_EQ(framePitchFor(550), 1100);
-  EXPECT_EQ(framePitchFor(551), 1104);
-}
-
 // What the reference scene of the primitives does not show: runs clamped onto
 // the frame's first row and dashed from their left or upper end, corners given
 // in any order, a fill of no width, masks cut at the left edge, reading a
 // pixel, and the boxes all of them mark.
-TEST(Primitives, ClampedRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
+TEST(Primitives, ClampingRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
   TestFrame frame(40, 30);
   drawLine(frame, 3, -5, 9, -5, kLineSolid, kWhite);
   drawLine(frame, 14, 20, 5, 20, kLineDashed, kWhite);
@@ -109,6 +93,21 @@ TEST(Primitives, ClampedRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
   EXPECT_EQ(scaleColour(0xFFFF, 50, true), 0x7BEF);
   EXPECT_EQ(scaleColour(0x07E0, 200, true), 0x07E0);
   EXPECT_EQ(scaleColour(0x6739, -50, false), 0);
+
+  // Rectangles are clamped and ordered, and widen the dirty rectangle bound by bound.
+  TestFrame full;
+  EXPECT_EQ(clamped(full, 600, -5, -20, 360), (Box{0, 0, 549, 349}));
+  full.dirty.clear();
+  clamped(full, 100, 50, 20, 40);
+  EXPECT_EQ(dirty(full), (Box{20, 40, 100, 50}));
+  clamped(full, 30, 10, 60, 45);  // only the top grows
+  EXPECT_EQ(dirty(full), (Box{20, 10, 100, 50}));
+
+  // A rectangle wholly outside is moved onto the nearest edge.
+  EXPECT_EQ(drawRect(full, 600, 10, 700, 20, kShapeSolidOutline, kWhite), kStatusOk);
+  EXPECT_EQ(litAlong(full, 549, true).size(), 11u);
+  EXPECT_EQ(framePitchFor(550), 1100);
+  EXPECT_EQ(framePitchFor(551), 1104);
 }
 
 // A made-up font of height 4: the space is 4 wide (so the plain gap is 3)

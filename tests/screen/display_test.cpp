@@ -69,14 +69,13 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowReopeningReshapesItClosingRele
   EXPECT_EQ(headless::windowsCreated(), 2);
 }
 
-TEST(DisplayScaleTest, TheScaleIsTheNearestWholeNumberAndAtLeastOne) {
+// Every frame pixel fills a scale x scale block of the client area.
+TEST_F(DisplayTest, ScalesRoundFailedOpeningsShowNothingAndPresentingCopiesBlocks) {
+  // The scale is the nearest whole number, and at least one.
   // 96 a step, the scale changes halfway; 96, 192 and 288 are presented below.
   const std::pair<int, int> dpiAndScale[] = {{0, 1}, {143, 1}, {144, 2}, {239, 2}, {240, 3}};
   for (const auto& [dpi, scale] : dpiAndScale) EXPECT_EQ(displayScaleFor(dpi), scale) << dpi;
-}
 
-// Every frame pixel fills a scale x scale block of the client area.
-TEST_F(DisplayTest, FailedOpeningsShowNothingAndPresentingCopiesTheDirtyRectangleAsBlocks) {
   // An opening without window, frame or fonts fails with its status.
   headless::failWindowCreation(true);
   EXPECT_EQ(open(), 1);
