@@ -32,7 +32,7 @@ class DrivePathTest : public testing::Test {
   const std::string base_ = here_.path();
 };
 
-TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
+TEST_F(DrivePathTest, PathsAreRefusedPast499CharsOrMadeOnDrivesAndNavigationNeedsFolders) {
   EXPECT_EQ(std::string(here_.fullPath("font.fnt")), base_ + "\\font.fnt");
   const std::string fits(DRIVE_PATH::kPathRoom - 1 - base_.size() - 1, 'n');
   char buffer[DRIVE_PATH::kPathRoom];
@@ -43,9 +43,24 @@ TEST_F(DrivePathTest, FullPathsAreBackslashJoinedAndRefusedPast499Characters) {
   char untouched = 'u';
   EXPECT_FALSE(formatPath(&untouched, 0, "%s", "n"));  // no room at all
   EXPECT_EQ(untouched, 'u');
-}
 
-TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExist) {
+  // Missing parents are made for paths on a drive only.
+#ifdef _WIN32
+  const std::string drive = folder_.path().string();
+#else
+  fs::create_directory(folder_ / "C:");  // "C:\x" is the relative C:/x here
+  const std::string drive = "C:";
+#endif
+  const std::string deep = drive + "\\made\\deep\\er";
+  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
+  EXPECT_TRUE(fs::is_directory(fs::path(drive) / "made" / "deep" / "er"));
+  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
+  EXPECT_FALSE(makeDirectoryPath("relative\\folder"));
+  EXPECT_FALSE(makeDirectoryPath("C:folder"));
+  EXPECT_FALSE(fs::exists(folder_ / "relative"));
+  EXPECT_FALSE(makeDirectoryPath((drive + "\\" + std::string(200, 'x')).c_str()));
+
+  // Navigation changes the path only to folders that exist, or to listed drives.
   fs::create_directories(folder_ / "a" / "b");
   EXPECT_FALSE(here_.enter("missing"));
   EXPECT_FALSE(here_.useDataDirectory(false));  // no "data" folder: stays
@@ -63,9 +78,8 @@ TEST_F(DrivePathTest, NavigationChangesThePathOnlyToFoldersThatExist) {
   fs::create_directory(folder_ / "data");  // found in the current folder
   EXPECT_TRUE(here_.useDataDirectory(false));
   EXPECT_EQ(here_.path(), base_ + "\\data");
-}
 
-TEST_F(DrivePathTest, DrivesComeFromThePlatformList) {
+  // Drives come from the platform's list.
   headless::setLogicalDrives("A:\\\0C:\\\0D:\\\0"s);
   EXPECT_EQ(here_.driveCount(), 3);
   EXPECT_STREQ(here_.driveRoot(1), "C:\\");
@@ -75,23 +89,6 @@ TEST_F(DrivePathTest, DrivesComeFromThePlatformList) {
   EXPECT_FALSE(here_.setToDrive(3));
   headless::setLogicalDrives(std::string(200, 'X'));  // does not fit the list buffer
   EXPECT_EQ(here_.driveCount(), 0);
-}
-
-TEST_F(DrivePathTest, MakeDirectoryPathCreatesMissingParentsOfDrivePathsOnly) {
-#ifdef _WIN32
-  const std::string drive = folder_.path().string();
-#else
-  fs::create_directory(folder_ / "C:");  // "C:\x" is the relative C:/x here
-  const std::string drive = "C:";
-#endif
-  const std::string deep = drive + "\\made\\deep\\er";
-  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
-  EXPECT_TRUE(fs::is_directory(fs::path(drive) / "made" / "deep" / "er"));
-  EXPECT_TRUE(makeDirectoryPath(deep.c_str()));
-  EXPECT_FALSE(makeDirectoryPath("relative\\folder"));
-  EXPECT_FALSE(makeDirectoryPath("C:folder"));
-  EXPECT_FALSE(fs::exists(folder_ / "relative"));
-  EXPECT_FALSE(makeDirectoryPath((drive + "\\" + std::string(200, 'x')).c_str()));
 }
 
 #ifdef _WIN32
@@ -116,38 +113,8 @@ class FileStreamTest : public DrivePathTest {
   FILE_STREAM stream_;
 };
 
-TEST_F(FileStreamTest, OrderMarkIsWrittenAsZeroAndReadBackAsTheFilesByteOrder) {
-  ASSERT_TRUE(stream_.openWithOrderMark(here_, "f.bin", WriteBinary));
-  EXPECT_TRUE(stream_.writeInt16(uint16_t{0x1234}) && stream_.close());
-  EXPECT_EQ(written(), "\0\0\0\0\x34\x12"s);
-
-  for (int mark : {2, 5}) {  // any mark but 2 is little-endian
-    put(static_cast<char>(mark) + "\0\0\0\x12\x34"s);
-    ASSERT_TRUE(stream_.openWithOrderMark(here_, "f.bin", ReadBinary));
-    EXPECT_TRUE(stream_.tell() == 4 && !stream_.atEnd());
-    uint16_t value = 0;
-    EXPECT_TRUE(stream_.readInt16(value) && value == (mark == 2 ? 0x1234 : 0x3412)) << mark;
-    stream_.close();
-  }
-}
-
-TEST_F(FileStreamTest, AppendingWritesAtTheEndAndOnlyInTheFilesByteOrder) {
-  put("\x05\0\0\0\x12\x34"s);
-  EXPECT_FALSE(stream_.openWithOrderMark(here_, "f.bin", AppendBinary));
-  EXPECT_FALSE(open(kBigEndianOrder, AppendBinary));
-  EXPECT_EQ(stream_.tell(), -1);  // left closed
-  EXPECT_FALSE(stream_.open(here_, "new.bin", kBigEndianOrder, AppendBinary));
-  EXPECT_FALSE(fs::exists(folder_ / "new.bin"));
-
-  put("AB");
-  ASSERT_TRUE(open(0, AppendBinary));
-  uint8_t value = 0;
-  EXPECT_TRUE(stream_.readByte(value) && value == 'A');
-  EXPECT_TRUE(stream_.writeByte('C') && stream_.close());
-  EXPECT_EQ(written(), "ABC");
-}
-
-TEST_F(FileStreamTest, BigEndianValuesRoundTripAndLeaveTheCallersArrayAlone) {
+TEST_F(FileStreamTest, ValuesFollowTheByteOrderOfTheMarkOrTheCallerAndAppendingMustKeepIt) {
+  // Big-endian values round-trip and leave the caller's array alone.
   uint16_t pixels[3] = {0x0102, 0x0304, 0x0506};
   ASSERT_TRUE(open(kBigEndianOrder, WriteBinary));
   EXPECT_TRUE(stream_.writeInt32(int32_t{0x0A0B0C0D}) && stream_.writeInt16Array(pixels, 3) &&
@@ -163,9 +130,39 @@ TEST_F(FileStreamTest, BigEndianValuesRoundTripAndLeaveTheCallersArrayAlone) {
   EXPECT_FALSE(stream_.readInt16Array(read, 4));
   EXPECT_EQ((std::vector<int>{read[0], read[1], read[2]}),
             (std::vector<int>{0x0102, 0x0304, 0x0506}));
+  stream_.close();
+
+  // The order mark is written as zero and read back as the file's byte order.
+  ASSERT_TRUE(stream_.openWithOrderMark(here_, "f.bin", WriteBinary));
+  EXPECT_TRUE(stream_.writeInt16(uint16_t{0x1234}) && stream_.close());
+  EXPECT_EQ(written(), "\0\0\0\0\x34\x12"s);
+
+  for (int mark : {2, 5}) {  // any mark but 2 is little-endian
+    put(static_cast<char>(mark) + "\0\0\0\x12\x34"s);
+    ASSERT_TRUE(stream_.openWithOrderMark(here_, "f.bin", ReadBinary));
+    EXPECT_TRUE(stream_.tell() == 4 && !stream_.atEnd());
+    uint16_t value = 0;
+    EXPECT_TRUE(stream_.readInt16(value) && value == (mark == 2 ? 0x1234 : 0x3412)) << mark;
+    stream_.close();
+  }
+
+  // Appending writes at the end, and only in the file's byte order.
+  put("\x05\0\0\0\x12\x34"s);
+  EXPECT_FALSE(stream_.openWithOrderMark(here_, "f.bin", AppendBinary));
+  EXPECT_FALSE(open(kBigEndianOrder, AppendBinary));
+  EXPECT_EQ(stream_.tell(), -1);  // left closed
+  EXPECT_FALSE(stream_.open(here_, "new.bin", kBigEndianOrder, AppendBinary));
+  EXPECT_FALSE(fs::exists(folder_ / "new.bin"));
+
+  put("AB");
+  ASSERT_TRUE(open(0, AppendBinary));
+  uint8_t value = 0;
+  EXPECT_TRUE(stream_.readByte(value) && value == 'A');
+  EXPECT_TRUE(stream_.writeByte('C') && stream_.close());
+  EXPECT_EQ(written(), "ABC");
 }
 
-TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63AndDecodesAcrossReads) {
+TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63DecodesAndReportsFailedWrites) {
   ASSERT_TRUE(open(0, WriteBinary));
   for (int i = 0; i < 100; ++i) EXPECT_TRUE(stream_.writeRunByte(0x05));
   EXPECT_TRUE(stream_.writeRunByte(0xC5) && stream_.writeRunByte(0x3F) && stream_.close());
@@ -178,10 +175,33 @@ TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63AndDecodesAcrossReads)
   uint8_t value;
   while (stream_.readRunByte(value)) decoded += static_cast<char>(value);
   EXPECT_EQ(decoded, "\7\7\7\x08\x41"s);
-  EXPECT_TRUE(stream_.atEnd());
+  EXPECT_TRUE(stream_.atEnd() && stream_.close());
+
+  // A run is written when the next one starts or the stream closes; either
+  // write may fail, and so may the close that writes what was buffered.
+  for (FileOperation operation : {FileOperation::write, FileOperation::close}) {
+    ASSERT_TRUE(open(0, WriteBinary));
+    headless::failFileOperation(operation, "f.bin");
+    EXPECT_TRUE(stream_.writeRunByte(7));  // held back in the run
+    EXPECT_EQ(stream_.writeRunByte(8), operation == FileOperation::close);
+    EXPECT_FALSE(stream_.close());
+    headless::clearFileFailures();
+  }
+  ASSERT_TRUE(open(0, WriteBinary));
+  headless::failFileOperation(FileOperation::write, "f.bin", 2);
+  EXPECT_TRUE(stream_.writeRunByte(7) && stream_.writeRunByte(8));
+  EXPECT_FALSE(stream_.flushRun());
+  headless::clearFileFailures();
 }
 
-TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
+TEST_F(FileStreamTest, TextIsWrittenAndScannedAndOperationsOutsideTheirModeFail) {
+  ASSERT_TRUE(open(0, WriteText));
+  EXPECT_GT(stream_.printFormatted("%d %s\n", 42, "fonts"), 0);
+  ASSERT_TRUE(stream_.close() && open(0, ReadText));
+  int number = 0;
+  EXPECT_TRUE(stream_.scanFormatted("%d", &number) == 1 && number == 42);
+  EXPECT_EQ(stream_.readCharacter(), ' ');
+  stream_.close();
   put("abcd");
   uint8_t value;
   ASSERT_TRUE(open(0, ReadBinary));
@@ -206,33 +226,6 @@ TEST_F(FileStreamTest, OperationsOutsideTheirModeDoNothingAndFail) {
     forgotten.writeRunByte('z');
   }
   EXPECT_EQ(written(), "z");
-}
-
-TEST_F(FileStreamTest, TextIsWrittenAndScanned) {
-  ASSERT_TRUE(open(0, WriteText));
-  EXPECT_GT(stream_.printFormatted("%d %s\n", 42, "fonts"), 0);
-  ASSERT_TRUE(stream_.close() && open(0, ReadText));
-  int number = 0;
-  EXPECT_TRUE(stream_.scanFormatted("%d", &number) == 1 && number == 42);
-  EXPECT_EQ(stream_.readCharacter(), ' ');
-}
-
-// A run is written when the next one starts or the stream closes; either
-// write may fail, and so may the close that writes what was buffered.
-TEST_F(FileStreamTest, FailedWritesOfRunsAndClosesAreReported) {
-  for (FileOperation operation : {FileOperation::write, FileOperation::close}) {
-    ASSERT_TRUE(open(0, WriteBinary));
-    headless::failFileOperation(operation, "f.bin");
-    EXPECT_TRUE(stream_.writeRunByte(7));  // held back in the run
-    EXPECT_EQ(stream_.writeRunByte(8), operation == FileOperation::close);
-    EXPECT_FALSE(stream_.close());
-    headless::clearFileFailures();
-  }
-  ASSERT_TRUE(open(0, WriteBinary));
-  headless::failFileOperation(FileOperation::write, "f.bin", 2);
-  EXPECT_TRUE(stream_.writeRunByte(7) && stream_.writeRunByte(8));
-  EXPECT_FALSE(stream_.flushRun());
-  headless::clearFileFailures();
 }
 
 // Plans one failing file operation, again before every attempt.
@@ -301,17 +294,15 @@ class ArchiveTest : public DrivePathTest {
   std::string bodies_[kArchiveEntryCount];
 };
 
-TEST_F(ArchiveTest, PackingReplacesTheArchiveWithTheSizeTableAndEveryBodyInOrder) {
+// Packing replaces the archive with the size table and every body in order.
+// Whatever goes wrong, and wherever, the old archive stays as it was and no
+// partial archive is left behind.
+TEST_F(ArchiveTest, PackingReplacesTheArchiveOrOnAnyFailureKeepsItAndLeavesNoPartialOne) {
   writeFile(folder_ / "readme.txt", "a readme that must stay out of the archive");
   writeFile(folder_ / "update.dat", std::string(500000, 'x'));
   ASSERT_TRUE(packUpdateArchive());
   EXPECT_TRUE(readFile(folder_ / "update.dat") == packedArchive());
   EXPECT_FALSE(fs::exists(folder_ / "update.dat.part"));
-}
-
-// Whatever goes wrong, and wherever, the old archive stays as it was and no
-// partial archive is left behind.
-TEST_F(ArchiveTest, AnyFailureToPackKeepsTheOldArchiveAndLeavesNoPartialOne) {
   const std::string old = "an archive from an earlier pack";
   const std::pair<const char*, std::function<void()>> failures[] = {
       {"a loose file missing", [this] { fs::remove(folder_ / "changes.txt"); }},
@@ -343,7 +334,7 @@ TEST_F(ArchiveTest, AnyFailureToPackKeepsTheOldArchiveAndLeavesNoPartialOne) {
   }
 }
 
-TEST_F(ArchiveTest, EveryBodyIsExtractedWholeFromItsOffsetOverALongerTarget) {
+TEST_F(ArchiveTest, EveryBodyIsExtractedWholeOverALongerTargetOrTheTargetIsToBlame) {
   writeFile(folder_ / "game" / "changes.txt", std::string(100000, 'o'));
   for (int i = 0; i < kArchiveEntryCount; ++i) {
     if (isReadmeEntry(i)) continue;
@@ -356,9 +347,26 @@ TEST_F(ArchiveTest, EveryBodyIsExtractedWholeFromItsOffsetOverALongerTarget) {
     EXPECT_TRUE(readFile(folder_ / "game" / ArchiveEntryTable[i].fileName) == bodies_[i]) << i;
   }
   EXPECT_EQ(fs::file_size(folder_ / "game" / "euro.cfg"), 0u);
+
+  // A target that cannot be written, or a write that fails, is to blame.
+  EXPECT_FALSE(faultOf(9, "missing\\city.dat"));
+  fs::remove(folder_ / "game" / "city.dat");
+  fs::create_directory(folder_ / "game" / "city.dat");
+  EXPECT_FALSE(faultOf(9, "game\\city.dat"));
+  EXPECT_FALSE(faultOf(9, nullptr));
+  // A write failing in the second of two chunks or in the only one, and
+  // closes that lose the last bytes.
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::write, "tx3.exe", 2)));
+  EXPECT_FALSE(faultOf(35, "game\\changes.txt", failing(FileOperation::write, "changes.txt")));
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::close, "tx3.exe")));
+  // A read-only file is not replaced.
+  writeFile(folder_ / "game" / "tx3.exe", "old program");
+  fs::permissions(folder_ / "game" / "tx3.exe", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_FALSE(faultOf(0, "game\\tx3.exe"));
+  EXPECT_EQ(readFile(folder_ / "game" / "tx3.exe"), "old program");
 }
 
-TEST_F(ArchiveTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
+TEST_F(ArchiveTest, AnArchiveCutShortOrWithDamagedSizesIsToBlameButAnEmptyBodyIsWhole) {
   cutArchiveTo(kSizeTableBytes + 65536);  // one byte short of the first body
   EXPECT_TRUE(faultOf(0, "game\\tx3.exe"));
   EXPECT_TRUE(readFile(folder_ / "game" / "tx3.exe") == bodies_[0].substr(0, 65536));
@@ -374,10 +382,8 @@ TEST_F(ArchiveTest, AnArchiveCutShortIsToBlameAndLeavesWholeChunks) {
   fs::remove(folder_ / "update.dat");
   EXPECT_TRUE(faultOf(9, "game\\city.dat"));
   EXPECT_FALSE(fs::exists(folder_ / "game" / "city.dat"));
-}
 
-// An empty body needs no bytes, even past the end of the archive.
-TEST_F(ArchiveTest, DamagedSizesAreTheArchivesFaultButAnEmptyBodyIsWhole) {
+  // An empty body needs no bytes, even past the end of the archive.
   sizes_[8] = 589830;  // claims far more than the archive holds
   sizes_[17] = 0;
   writeArchive(false);
@@ -407,23 +413,6 @@ TEST_F(ArchiveTest, DamagedSizesAreTheArchivesFaultButAnEmptyBodyIsWhole) {
   EXPECT_TRUE(faultOf(34, "game\\readme.txt"));
   for (int outside : {-1, 36}) EXPECT_TRUE(faultOf(outside, "game\\x"));
   EXPECT_FALSE(fs::exists(folder_ / "game" / "readme.txt"));
-}
-
-TEST_F(ArchiveTest, ATargetThatCannotBeWrittenOrAWriteThatFailsIsToBlame) {
-  EXPECT_FALSE(faultOf(9, "missing\\city.dat"));
-  fs::create_directory(folder_ / "game" / "city.dat");
-  EXPECT_FALSE(faultOf(9, "game\\city.dat"));
-  EXPECT_FALSE(faultOf(9, nullptr));
-  // A write failing in the second of two chunks or in the only one, and
-  // closes that lose the last bytes.
-  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::write, "tx3.exe", 2)));
-  EXPECT_FALSE(faultOf(35, "game\\changes.txt", failing(FileOperation::write, "changes.txt")));
-  EXPECT_FALSE(faultOf(0, "game\\tx3.exe", failing(FileOperation::close, "tx3.exe")));
-  // A read-only file is not replaced.
-  writeFile(folder_ / "game" / "tx3.exe", "old program");
-  fs::permissions(folder_ / "game" / "tx3.exe", fs::perms::owner_write, fs::perm_options::remove);
-  EXPECT_FALSE(faultOf(0, "game\\tx3.exe"));
-  EXPECT_EQ(readFile(folder_ / "game" / "tx3.exe"), "old program");
 }
 
 }  // namespace

@@ -11,12 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class PlatformFilesTest : public testing::Test {
- protected:
-  TempFolder folder_;
-  CurrentFolder inFolder_{folder_.path()};
-};
-
 std::set<std::string> plainFilesMatching(const char* pattern) {
   std::set<std::string> names;
   platform::FoundFile found;
@@ -27,36 +21,36 @@ std::set<std::string> plainFilesMatching(const char* pattern) {
   return names;
 }
 
-TEST_F(PlatformFilesTest, WildcardsMatchNamesInTheNamedFolderOnly) {
-  fs::create_directories(folder_ / "qstart" / "sub.qst");
+TEST(PlatformFilesTest, WildcardsFoldersMovesAndReadOnlyFilesBehaveAsOnWindows) {
+  const TempFolder folder;
+  const CurrentFolder inFolder(folder.path());
+  fs::create_directories(folder / "qstart" / "sub.qst");
   for (const char* name : {"one.qst", "TWO.QST", "three.qst.bak", "four.txt"})
-    writeFile(folder_ / "qstart" / name, "x");
-  writeFile(folder_ / "top.qst", "x");
-
+    writeFile(folder / "qstart" / name, "x");
+  writeFile(folder / "top.qst", "x");
   EXPECT_EQ(plainFilesMatching("qstart\\*.qst"), (std::set<std::string>{"one.qst", "TWO.QST"}));
   EXPECT_EQ(plainFilesMatching("qstart\\?ne.*"), (std::set<std::string>{"one.qst"}));
   EXPECT_EQ(plainFilesMatching("qstart\\*.*").size(), 4u);
   EXPECT_TRUE(plainFilesMatching("qstart\\*.none").empty());
   EXPECT_TRUE(plainFilesMatching("missing\\*.qst").empty());
-}
 
-TEST_F(PlatformFilesTest, FoldersAreMadeOneLevelAtATimeMovesNeverReplaceReadOnlyFilesAreRemoved) {
+  // Folders are made one level at a time; moves never replace.
   EXPECT_FALSE(platform::createFolder("game\\sub"));
   EXPECT_TRUE(platform::createFolder("game") && platform::folderExists("game"));
-  writeFile(folder_ / "readme_eng.txt", "new");
+  writeFile(folder / "readme_eng.txt", "new");
   EXPECT_TRUE(platform::moveFile("readme_eng.txt", "game\\readme.txt"));
-  EXPECT_EQ(readFile(folder_ / "game" / "readme.txt"), "new");
-  EXPECT_FALSE(fs::exists(folder_ / "readme_eng.txt"));
+  EXPECT_EQ(readFile(folder / "game" / "readme.txt"), "new");
+  EXPECT_FALSE(fs::exists(folder / "readme_eng.txt"));
   EXPECT_FALSE(platform::folderExists("game\\readme.txt"));
 
-  writeFile(folder_ / "other.txt", "other");
+  writeFile(folder / "other.txt", "other");
   EXPECT_FALSE(platform::moveFile("other.txt", "game\\readme.txt"));
-  EXPECT_EQ(readFile(folder_ / "game" / "readme.txt"), "new");
+  EXPECT_EQ(readFile(folder / "game" / "readme.txt"), "new");
 
   // A read-only file can be made writable and removed.
-  fs::permissions(folder_ / "other.txt", fs::perms::owner_write, fs::perm_options::remove);
+  fs::permissions(folder / "other.txt", fs::perms::owner_write, fs::perm_options::remove);
   EXPECT_TRUE(platform::makeWritable("other.txt") && platform::removeFile("other.txt"));
-  EXPECT_FALSE(fs::exists(folder_ / "other.txt"));
+  EXPECT_FALSE(fs::exists(folder / "other.txt"));
   EXPECT_FALSE(platform::removeFile("other.txt"));
 }
 

@@ -38,50 +38,11 @@ Box clamped(FrameBuffer& frame, int16_t x0, int16_t y0, int16_t x1, int16_t y1) 
   return {x0, y0, x1, y1};
 }
 
-TEST(ClampRect, ClampsOrdersAndWidensTheDirtyRectangleBoundByBound) {
-  TestFrame frame;
-  EXPECT_EQ(clamped(frame, 600, -5, -20, 360), (Box{0, 0, 549, 349}));
-  frame.dirty.clear();
-  clamped(frame, 100, 50, 20, 40);
-  EXPECT_EQ(dirty(frame), (Box{20, 40, 100, 50}));
-  clamped(frame, 30, 10, 60, 45);  // only the top grows
-  EXPECT_EQ(dirty(frame), (Box{20, 10, 100, 50}));
-
-  // A rectangle wholly outside is moved onto the nearest edge.
-  EXPECT_EQ(drawRect(frame, 600, 10, 700, 20, kShapeSolidOutline, kWhite), kStatusOk);
-  EXPECT_EQ(litAlong(frame, 549, true).size(), 11u);
-  EXPECT_EQ(framePitchFor(550), 1100);
-  EXPECT_EQ(framePitchFor(551), 1104);
-}
-
-// Nothing is drawn, read or measured while the frame is opening or released.
-TEST(ClosedFrame, EveryOperationRefusesAndLeavesTheDirtyRectangle) {
-  TestFrame frame;
-  uint8_t mask[1] = {1};
-  for (int state = 0; state < 2; ++state) {
-    if (state == 0) frame.opening = 1;
-    if (state == 1) frame.release();
-    EXPECT_FALSE(isFrameReady(frame));
-    EXPECT_EQ(drawLine(frame, 0, 0, 10, 10, kLineSolid, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(drawRect(frame, 0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(drawCircle(frame, 0, 0, 10, 10, kShapeFilled, kWhite), kStatusFrameNotOpen);
-    EXPECT_EQ(fillMask(frame, 0, 0, 1, 1, kWhite, mask), kStatusFrameNotOpen);
-    EXPECT_EQ(readPixel(frame, 0, 0), 0);
-    EXPECT_EQ(fontHeight(frame, kFontBody), kStatusFrameNotOpen);
-    EXPECT_EQ(textWidth(frame, kFontBody, "A"), kStatusFrameNotOpen);
-    EXPECT_EQ(glyphGap(frame, kFontBody, "AB", 1), kStatusFrameNotOpen);
-    EXPECT_EQ(drawText(frame, 0, 0, kFontBody, kWhite, nullptr), kStatusFrameNotOpen);
-    EXPECT_TRUE(frame.dirty.isEmpty());
-    frame.reopen();
-  }
-  EXPECT_EQ(frame.countNot(0), 0);
-}
-
 // What the reference scene of the primitives does not show: runs clamped onto
 // the frame's first row and dashed from their left or upper end, corners given
 // in any order, a fill of no width, masks cut at the left edge, reading a
 // pixel, and the boxes all of them mark.
-TEST(Primitives, ClampedRunsAnyCornerOrderAndTheBoxesTheyMark) {
+TEST(Primitives, ClampingRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
   TestFrame frame(40, 30);
   drawLine(frame, 3, -5, 9, -5, kLineSolid, kWhite);
   drawLine(frame, 14, 20, 5, 20, kLineDashed, kWhite);
@@ -127,12 +88,26 @@ TEST(Primitives, ClampedRunsAnyCornerOrderAndTheBoxesTheyMark) {
   EXPECT_EQ(readPixel(frame, -3, 11), kWhite);  // the clamped point, marked
   EXPECT_EQ(readPixel(frame, 100, 100), 0);
   EXPECT_EQ(dirty(frame), (Box{0, 11, 39, 29}));
-}
 
-TEST(ScaleColour, ScalesEachChannelInEitherLayoutAndCapsIt) {
+  // Colours are scaled channel by channel in either layout, and capped.
   EXPECT_EQ(scaleColour(0xFFFF, 50, true), 0x7BEF);
   EXPECT_EQ(scaleColour(0x07E0, 200, true), 0x07E0);
   EXPECT_EQ(scaleColour(0x6739, -50, false), 0);
+
+  // Rectangles are clamped and ordered, and widen the dirty rectangle bound by bound.
+  TestFrame full;
+  EXPECT_EQ(clamped(full, 600, -5, -20, 360), (Box{0, 0, 549, 349}));
+  full.dirty.clear();
+  clamped(full, 100, 50, 20, 40);
+  EXPECT_EQ(dirty(full), (Box{20, 40, 100, 50}));
+  clamped(full, 30, 10, 60, 45);  // only the top grows
+  EXPECT_EQ(dirty(full), (Box{20, 10, 100, 50}));
+
+  // A rectangle wholly outside is moved onto the nearest edge.
+  EXPECT_EQ(drawRect(full, 600, 10, 700, 20, kShapeSolidOutline, kWhite), kStatusOk);
+  EXPECT_EQ(litAlong(full, 549, true).size(), 11u);
+  EXPECT_EQ(framePitchFor(550), 1100);
+  EXPECT_EQ(framePitchFor(551), 1104);
 }
 
 // A made-up font of height 4: the space is 4 wide (so the plain gap is 3)
@@ -215,7 +190,7 @@ TEST_F(FontTest, FilesCutShortOrWithNumbersThatDoNotFitTogetherAreRefused) {
   EXPECT_EQ(load(kFontBody), kStatusOk);
 }
 
-TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
+TEST_F(FontTest, GapsFollowTheSpaceAndBearingsAndSpacesAndControlsAreNeverDrawn) {
   fontfile::Font made = smallFont();
   made['A'] = glyphOf({"FF", "FF", "FF", "FF"});
   made['B'] = glyphOf({"FFF", "FFF", "FFF", "FFF"});
@@ -243,22 +218,9 @@ TEST_F(FontTest, GapsFollowTheSpaceAndTheBearingsAndNeverGoNegative) {
   EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, nullptr), kStatusNoText);
   EXPECT_EQ(drawText(frame, 0, 0, kFontBody, 0x7FFF, ""), kStatusOk);
   EXPECT_EQ(frame.countNot(0), 0);
-}
 
-// The reference pictures drop the top bit: it stays where the glyph leaves
-// the pixel and is cleared where it blends.
-TEST_F(FontTest, CoverageBlendsChannelByChannel) {
-  loadWithA({"08F", "000", "000", "000"});
-  frame.fill(0x801F);
-  drawText(frame, 1, 1, kFontBody, 0xFFE0, "A");
-  EXPECT_EQ(frame.at(1, 1), 0x801F);
-  // (8 x 248 + 7 x 0) / 15 = 132 for red and green, (7 x 248) / 15 = 115 for blue.
-  EXPECT_EQ(frame.at(2, 1), (16 << 10) | (16 << 5) | 14);
-  EXPECT_EQ(frame.at(3, 1), 0xFFE0);
-}
-
-TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
-  fontfile::Font made = smallFont();
+  // Spaces and control characters are never drawn.
+  made = smallFont();
   made[' '] = glyphOf({"FFFF", "FFFF", "FFFF", "FFFF"});
   made['A'] = glyphOf({"F", "0", "0", "0"});
   made['B'] = glyphOf({"00", "00", "00", "00"});  // cells without ink
@@ -274,8 +236,9 @@ TEST_F(FontTest, SpacesAndControlCharactersAreNeverDrawn) {
 }
 
 // Glyphs are cut at the frame's edges in place; the last column never
-// receives text; what is drawn marks exactly the glyphs' cells.
-TEST_F(FontTest, GlyphsAreCutAtTheEdgesInPlaceAndMarkTheirCells) {
+// receives text; what is drawn marks exactly the glyphs' cells, blending
+// coverage channel by channel.
+TEST_F(FontTest, GlyphsAreCutAtTheEdgesInPlaceMarkTheirCellsAndBlendByChannel) {
   loadWithA({"FFFFF", "FFFFF", "FFFFF", "FFFFF"});
   drawText(frame, 36, 17, kFontBody, 0x7FFF, "A");
   EXPECT_EQ(frame.countNot(0), 3 * 3);  // columns 36-38 of rows 17-19
@@ -293,6 +256,16 @@ TEST_F(FontTest, GlyphsAreCutAtTheEdgesInPlaceAndMarkTheirCells) {
   frame.dirty.clear();
   drawText(frame, 10, 5, kFontBody, 0x7FFF, "A");
   EXPECT_EQ(dirty(frame), (Box{10, 5, 13, 8}));
+
+  // The reference pictures drop the top bit: it stays where the glyph leaves
+  // the pixel and is cleared where it blends.
+  loadWithA({"08F", "000", "000", "000"});
+  frame.fill(0x801F);
+  drawText(frame, 1, 1, kFontBody, 0xFFE0, "A");
+  EXPECT_EQ(frame.at(1, 1), 0x801F);
+  // (8 x 248 + 7 x 0) / 15 = 132 for red and green, (7 x 248) / 15 = 115 for blue.
+  EXPECT_EQ(frame.at(2, 1), (16 << 10) | (16 << 5) | 14);
+  EXPECT_EQ(frame.at(3, 1), 0xFFE0);
 }
 
 }  // namespace

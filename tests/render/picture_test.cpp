@@ -11,9 +11,12 @@
 
 #include "archive/drive_path.h"
 #include "platform/headless/files.h"
+#include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/image.h"
+#include "render/primitives.h"
 #include "render/status.h"
+#include "render/text.h"
 #include "support/temp_folder.h"
 #include "support/test_frame.h"
 
@@ -90,8 +93,8 @@ void expectRefused(PictureLoader load, int status,
   EXPECT_EQ((picture.*load)(folder.here, "missing"), kStatusFileNotOpened);
 }
 
-// An empty picture is not put; a closed frame is neither drawn nor grabbed.
-TEST(ImagePut, ClipsThePictureAtEveryEdgeWithoutShiftingIt) {
+// An empty picture is not put.
+TEST(Image, PutAndGrabClipAtEveryEdgeAndNothingTouchesAnOpeningFrame) {
   TestFrame frame;
   IMAGE picture;
   EXPECT_EQ(picture.put(frame, 0, 0), kStatusPictureEmpty);
@@ -116,40 +119,54 @@ TEST(ImagePut, ClipsThePictureAtEveryEdgeWithoutShiftingIt) {
   EXPECT_EQ(frame.lit(), (std::vector<std::pair<int, int>>{{0, 0}, {549, 349}}));
   EXPECT_EQ(frame.at(0, 0), 1 + 9 * 20 + 19);
 
-  frame.dirty.clear();
-  frame.release();
-  EXPECT_EQ(picture.put(frame, 0, 0), kStatusFrameNotOpen);
-  EXPECT_TRUE(frame.dirty.isEmpty());
-  IMAGE grabbed;
-  EXPECT_EQ(grabbed.grab(frame, 0, 0, 5, 5), kStatusFrameNotOpen);
-  EXPECT_EQ(grabbed.pixels, nullptr);
-}
-
-TEST(ImageGrab, TakesTheClampedSizeAndReusesPixelsOfTheSameSize) {
-  TestFrame frame;
+  // Grabbed, a picture takes the clamped size and reuses pixels of the same
+  // size.
   for (int y = 0; y < frame.height; ++y)
     for (int x = 0; x < frame.width; ++x)
       *framePixel(frame, x, y) = static_cast<uint16_t>(x + 100 * y);
-  IMAGE picture;
-  ASSERT_EQ(picture.grab(frame, 540, 340, 20, 20), kStatusOk);
-  EXPECT_EQ(shapeOf(picture), (std::vector<int>{10, 10, 0}));
-  EXPECT_EQ(picture.pixelAt(9, 9), 549 + 100 * 349);
+  IMAGE grabbed;
+  ASSERT_EQ(grabbed.grab(frame, 540, 340, 20, 20), kStatusOk);
+  EXPECT_EQ(shapeOf(grabbed), (std::vector<int>{10, 10, 0}));
+  EXPECT_EQ(grabbed.pixelAt(9, 9), 549 + 100 * 349);
 
-  ASSERT_EQ(picture.grab(frame, -5, -3, 20, 13), kStatusOk);
-  EXPECT_EQ(shapeOf(picture), (std::vector<int>{15, 10, 0}));
-  EXPECT_EQ(picture.pixelAt(0, 0), 0);
-  EXPECT_EQ(picture.pixelAt(14, 9), 14 + 900);
+  ASSERT_EQ(grabbed.grab(frame, -5, -3, 20, 13), kStatusOk);
+  EXPECT_EQ(shapeOf(grabbed), (std::vector<int>{15, 10, 0}));
+  EXPECT_EQ(grabbed.pixelAt(0, 0), 0);
+  EXPECT_EQ(grabbed.pixelAt(14, 9), 14 + 900);
 
-  const uint16_t* kept = picture.pixels;
-  ASSERT_EQ(picture.grab(frame, 100, 100, 15, 10), kStatusOk);
-  EXPECT_EQ(picture.pixels, kept);
-  EXPECT_EQ(picture.pixelAt(0, 0), 100 + 10000);
+  const uint16_t* kept = grabbed.pixels;
+  ASSERT_EQ(grabbed.grab(frame, 100, 100, 15, 10), kStatusOk);
+  EXPECT_EQ(grabbed.pixels, kept);
+  EXPECT_EQ(grabbed.pixelAt(0, 0), 100 + 10000);
   // 5-6-5 words are given as 5-5-5; outside the picture or without pixels, 0.
-  picture.is565 = 1;
+  grabbed.is565 = 1;
   EXPECT_EQ(
-      (std::vector<int>{picture.pixelAt(0, 0), picture.pixelAt(15, 0), picture.pixelAt(0, 10),
-                        picture.pixelAt(-1, 0), picture.pixelAt(0, -1), IMAGE().pixelAt(0, 0)}),
+      (std::vector<int>{grabbed.pixelAt(0, 0), grabbed.pixelAt(15, 0), grabbed.pixelAt(0, 10),
+                        grabbed.pixelAt(-1, 0), grabbed.pixelAt(0, -1), IMAGE().pixelAt(0, 0)}),
       (std::vector<int>{0x13B4, 0, 0, 0, 0, 0}));  // 10100 is 0x2774
+
+  // While the frame opens, with its pixels already there, nothing is drawn,
+  // read, measured or grabbed, and nothing is marked.
+  frame.reopen();
+  frame.opening = 1;
+  const uint8_t mask[1] = {1};
+  IMAGE none;
+  EXPECT_EQ(
+      (std::vector<int>{picture.put(frame, 0, 0), none.grab(frame, 0, 0, 5, 5),
+                        drawLine(frame, 0, 0, 10, 10, kLineSolid, 0x7FFF),
+                        drawRect(frame, 0, 0, 10, 10, kShapeFilled, 0x7FFF),
+                        drawCircle(frame, 0, 0, 10, 10, kShapeFilled, 0x7FFF),
+                        fillMask(frame, 0, 0, 1, 1, 0x7FFF, mask), fontHeight(frame, kFontBody),
+                        textWidth(frame, kFontBody, "A"), glyphGap(frame, kFontBody, "AB", 1),
+                        drawText(frame, 0, 0, kFontBody, 0x7FFF, nullptr)}),
+      std::vector<int>(10, kStatusFrameNotOpen));
+  EXPECT_EQ(readPixel(frame, 0, 0), 0);
+  EXPECT_EQ(none.pixels, nullptr);
+  EXPECT_TRUE(frame.dirty.isEmpty());
+  EXPECT_EQ(frame.countNot(0), 0);
+  frame.opening = 0;
+  frame.release();
+  EXPECT_FALSE(isFrameReady(frame));
 }
 
 Bytes rawHeader(int w, int h, int is565) {
@@ -158,22 +175,6 @@ Bytes rawHeader(int w, int h, int is565) {
 
 Bytes surfaceDump(uint32_t w, uint32_t h, uint32_t greenMask) {
   return Bytes().u32(w).u32(h).fill(8, 0xAA).fill(20, 0).u32(greenMask).fill(8, 0);
-}
-
-TEST(PictureLoad, BadSizesAndShortFilesAreRefusedAndTheOldPictureKept) {
-  expectRefused(&IMAGE::loadRaw, kStatusReadFailed,
-                {{"negative", rawHeader(-2, 1, 0).u16s({1, 2})},
-                 {"zero", rawHeader(2, 0, 0).u16s({1, 2})},
-                 {"short", rawHeader(2, 2, 0).u16s({1, 2, 3})},
-                 {"huge", rawHeader(32767, 32767, 0).u16s({1})},
-                 {"header", Bytes().u32(0).u16s({2, 2})}});
-  expectRefused(&IMAGE::loadSurfaceDump, kStatusReadFailed,
-                {{"wide", surfaceDump(32768, 1, 0).fill(8, 1)},
-                 {"negative", surfaceDump(0xFFFFFFFF, 1, 0).fill(8, 1)},
-                 {"zero", surfaceDump(0, 4, 0).fill(8, 1)},
-                 {"short", surfaceDump(2, 2, 0).fill(6, 1)},
-                 {"huge", surfaceDump(32767, 32767, 0).fill(2, 1)},
-                 {"header", Bytes().u32(1).u32(1).fill(30, 0)}});
 }
 
 // Both formats refuse an empty picture and report a missing folder and a full
@@ -207,24 +208,6 @@ TEST(PictureSave, EachFormatReportsFailuresAndLoadsBackWhatItSaved) {
   }
 }
 
-TEST(PictureLoad, FiveSixFiveWordsAreLoadedAsFiveFiveFive) {
-  PictureFolder folder;
-  writeFile("a.raw", rawHeader(3, 1, 1).u16s({0xFFFF, 0x07E0, 0x001F}));
-  // The green mask tells a 5-6-5 dump from a 5-5-5 one.
-  writeFile("565.dump", surfaceDump(3, 1, 0x07E0).u16s({0xFFFF, 0x07E0, 0x001F}));
-  writeFile("555.dump", surfaceDump(2, 1, 0x03E0).u16s({0xFFFF, 0x07E0}));
-  IMAGE picture;
-  const std::pair<PictureLoader, const char*> loads[] = {{&IMAGE::loadRaw, "a.raw"},
-                                                         {&IMAGE::loadSurfaceDump, "565.dump"}};
-  for (const auto& [load, name] : loads) {
-    ASSERT_EQ((picture.*load)(folder.here, name), kStatusOk);
-    EXPECT_EQ(shapeOf(picture), (std::vector<int>{3, 1, 0}));
-    EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0x7FFF, 0x03E0, 0x001F}));
-  }
-  ASSERT_EQ(picture.loadSurfaceDump(folder.here, "555.dump"), kStatusOk);
-  EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0xFFFF, 0x07E0}));
-}
-
 struct PcxShape {
   int manufacturer = 10, version = 5, encoding = 1, bitsPerPixel = 8, planes = 3;
   int xMin = 0, yMin = 0, xMax = 0, yMax = 0, bytesPerLine = 0;
@@ -240,7 +223,7 @@ Bytes pcxHeader(const PcxShape& s) {
       .fill(4 + 54, 0);  // screen size, filler
 }
 
-TEST(PcxLoad, DropsThePaddingOfLinesLongerThanThePicture) {
+TEST(Pcx, LoadingDropsLinePaddingAndSavingEndsRunsWithEachPlaneLine) {
   PictureFolder folder;
   writeFile("a.pcx", pcxHeader({.xMax = 2, .yMax = 1, .bytesPerLine = 4})
                          // Row 0, literal bytes; each plane line ends in a padding byte.
@@ -254,11 +237,8 @@ TEST(PcxLoad, DropsThePaddingOfLinesLongerThanThePicture) {
   const uint16_t row1 = from8Bit(0xF8, 0, 0x80);
   EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{from8Bit(8, 32, 56), from8Bit(16, 40, 64),
                                                       from8Bit(24, 48, 72), row1, row1, row1}));
-}
 
-TEST(PcxSave, WritesAnOddWidthAsItsBytesPerLineAndEndsRunsWithEachPlaneLine) {
-  PictureFolder folder;
-  IMAGE picture;
+  // Saved, an odd width is written as its bytes a line.
   fillPicture(picture, 5, 2, 0);
   for (int i = 0; i < 10; ++i) picture.pixels[i] = 0x7FFF;
   ASSERT_EQ(picture.savePcx(folder.here, "white.pcx"), kStatusOk);
@@ -271,7 +251,36 @@ TEST(PcxSave, WritesAnOddWidthAsItsBytesPerLineAndEndsRunsWithEachPlaneLine) {
   EXPECT_EQ(readFile("565.pcx").substr(128), "\xC1\xF8\xC1\xFC\xC1\xF8");
 }
 
-TEST(PcxLoad, RefusesOtherKindsShapesAndShortFilesBeforeTouchingThePicture) {
+TEST(PictureLoad, FiveSixFiveWordsLoadAsFiveFiveFiveAndBadFilesAreRefusedKeepingThePicture) {
+  PictureFolder folder;
+  writeFile("a.raw", rawHeader(3, 1, 1).u16s({0xFFFF, 0x07E0, 0x001F}));
+  // The green mask tells a 5-6-5 dump from a 5-5-5 one.
+  writeFile("565.dump", surfaceDump(3, 1, 0x07E0).u16s({0xFFFF, 0x07E0, 0x001F}));
+  writeFile("555.dump", surfaceDump(2, 1, 0x03E0).u16s({0xFFFF, 0x07E0}));
+  IMAGE picture;
+  const std::pair<PictureLoader, const char*> loads[] = {{&IMAGE::loadRaw, "a.raw"},
+                                                         {&IMAGE::loadSurfaceDump, "565.dump"}};
+  for (const auto& [load, name] : loads) {
+    ASSERT_EQ((picture.*load)(folder.here, name), kStatusOk);
+    EXPECT_EQ(shapeOf(picture), (std::vector<int>{3, 1, 0}));
+    EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0x7FFF, 0x03E0, 0x001F}));
+  }
+  ASSERT_EQ(picture.loadSurfaceDump(folder.here, "555.dump"), kStatusOk);
+  EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0xFFFF, 0x07E0}));
+
+  expectRefused(&IMAGE::loadRaw, kStatusReadFailed,
+                {{"negative", rawHeader(-2, 1, 0).u16s({1, 2})},
+                 {"zero", rawHeader(2, 0, 0).u16s({1, 2})},
+                 {"short", rawHeader(2, 2, 0).u16s({1, 2, 3})},
+                 {"huge", rawHeader(32767, 32767, 0).u16s({1})},
+                 {"header", Bytes().u32(0).u16s({2, 2})}});
+  expectRefused(&IMAGE::loadSurfaceDump, kStatusReadFailed,
+                {{"wide", surfaceDump(32768, 1, 0).fill(8, 1)},
+                 {"negative", surfaceDump(0xFFFFFFFF, 1, 0).fill(8, 1)},
+                 {"zero", surfaceDump(0, 4, 0).fill(8, 1)},
+                 {"short", surfaceDump(2, 2, 0).fill(6, 1)},
+                 {"huge", surfaceDump(32767, 32767, 0).fill(2, 1)},
+                 {"header", Bytes().u32(1).u32(1).fill(30, 0)}});
   std::vector<std::pair<std::string, Bytes>> unsupported;
   for (const PcxShape& shape : {
            PcxShape{.manufacturer = 11, .xMax = 1, .bytesPerLine = 2},

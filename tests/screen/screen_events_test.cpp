@@ -119,37 +119,31 @@ TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
 // A burst typed while the program was busy arrives whole: every press in
 // order, each with the character it typed. Until all are read the loop goes
 // on to the next Step without waiting.
-TEST_F(ScreenEventsTest, KeyPressesWaitInOrderEachWithItsCharacterAndKeepTheLoopAwake) {
+TEST_F(ScreenEventsTest, KeyPressesAndButtonChangesWaitTheirTurnsInOrder) {
   const auto cycle = [this] {
     screen_.PumpMessages();
     screen_.WaitWhileIdle();
   };
   cycle();
   EXPECT_EQ(headless::idleWaits(), 1);
-  for (char c : std::string("ab")) {
-    headless::postKey(KEY_NONE);
-    headless::postCharacter(static_cast<uint8_t>(c));
+  // Keys without a name of ours, a key that types nothing, and a character
+  // (the one beyond ASCII) posted without a key of its own.
+  const std::vector<Press> typed = {{KEY_NONE, 'a'}, {KEY_NONE, 'b'},    {KEY_ESCAPE, 27},
+                                    {KEY_LEFT, 0},   {KEY_BACKSPACE, 8}, {KEY_NONE, 0xE9}};
+  for (const auto& [key, character] : typed) {
+    if (character < 0x80) headless::postKey(static_cast<LogicalKey>(key));
+    if (character != 0) headless::postCharacter(static_cast<uint8_t>(character));
   }
-  headless::postKey(KEY_ESCAPE);
-  headless::postCharacter(27);
-  headless::postKey(KEY_LEFT);  // types nothing
-  headless::postKey(KEY_BACKSPACE);
-  headless::postCharacter(8);
-  headless::postCharacter(0xE9);  // typed without a key of its own
   cycle();
   cycle();
   screen_.busy = true;
-  const std::vector<Press> typed = {{KEY_NONE, 'a'}, {KEY_NONE, 'b'},    {KEY_ESCAPE, 27},
-                                    {KEY_LEFT, 0},   {KEY_BACKSPACE, 8}, {KEY_NONE, 0xE9}};
   EXPECT_EQ(readKeys(*keyboard_), typed);
   cycle();
   EXPECT_EQ(headless::idleWaits(), 1);
-}
 
-// A press and a release that arrive together still make two turns, each
-// with the position the change happened at; on a display of another scale
-// the positions are divided by it.
-TEST_F(ScreenEventsTest, ButtonChangesTakeATurnEachAndAScaleChangeRefitsTheWindow) {
+  // A press and a release that arrive together still make two turns, each
+  // with the position the change happened at; on a display of another scale
+  // the positions are divided by it.
   mouse_->SetShape(0);
   platform::setCursor(nullptr);  // as when the pointer crossed the border
   headless::postPointer(-5, 300);
