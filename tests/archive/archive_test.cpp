@@ -43,6 +43,7 @@ TEST_F(DrivePathTest, PathsAreRefusedPast499CharsOrMadeOnDrivesAndNavigationNeed
   char untouched = 'u';
   EXPECT_FALSE(formatPath(&untouched, 0, "%s", "n"));  // no room at all
   EXPECT_EQ(untouched, 'u');
+  EXPECT_TRUE(formatPath(buffer, 1, "%s", ""));
 
   // Missing parents are made for paths on a drive only.
 #ifdef _WIN32
@@ -172,8 +173,8 @@ TEST_F(FileStreamTest, RunLengthCodingWritesRunsOfAtMost63DecodesAndReportsFaile
   put("\xC3\x07\x08\xC0\x99\x41\xC2"s);
   ASSERT_TRUE(open(0, ReadBinary));
   std::string decoded;
-  uint8_t value;
-  while (stream_.readRunByte(value)) decoded += static_cast<char>(value);
+  for (uint8_t value = 0; stream_.readRunByte(value); value = 0)
+    decoded += static_cast<char>(value);
   EXPECT_EQ(decoded, "\7\7\7\x08\x41"s);
   EXPECT_TRUE(stream_.atEnd() && stream_.close());
 
@@ -213,6 +214,7 @@ TEST_F(FileStreamTest, TextIsWrittenAndScannedAndOperationsOutsideTheirModeFail)
   ASSERT_TRUE(open(0, AppendBinary));
   EXPECT_FALSE(stream_.readRunByte(value) || stream_.writeRunByte(value));
   stream_.close();
+  EXPECT_TRUE(stream_.atEnd());
   EXPECT_NE(stream_.seek(0), 0);
   EXPECT_FALSE(stream_.readByte(value) || stream_.printFormatted("x") != -1 ||
                stream_.scanFormatted("%*d") != -1);

@@ -79,6 +79,7 @@ TEST(Primitives, ClampingRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
   const uint8_t mask[6] = {1, 0, 1, 0, 1, 0};
   fillMask(frame, -1, 10, 3, 2, kWhite, mask);  // column 0 shows the mask's second column
   fillMask(frame, 5, 5, -3, 2, kWhite, mask);
+  fillMask(frame, 2, -5, 3, 2, kWhite, mask);  // wholly above: moved onto row 0, shows nothing
   EXPECT_EQ(frame.lit(), (Points{{1, 10}, {0, 11}}));
   frame.dirty.clear();
   EXPECT_EQ(fillMask(frame, 5, 6, 3, 2, kWhite, nullptr), kStatusNoMask);
@@ -252,7 +253,8 @@ TEST_F(FontTest, GlyphsAreCutAtTheEdgesInPlaceMarkTheirCellsAndBlendByChannel) {
   drawText(frame, -2, -2, kFontBody, 0x7FFF, "A");
   drawText(frame, -30000, -100, kFontBody, 0x7FFF, "AAAA");
   drawText(frame, -1, 10, kFontBody, 0x7FFF, "A");  // cut inside a byte of the glyph
-  EXPECT_EQ(frame.lit(), (Points{{0, 0}, {1, 1}, {0, 11}, {1, 12}, {2, 13}}));
+  drawText(frame, -3, 14, kFontBody, 0x7FFF, "A");  // and inside the second byte
+  EXPECT_EQ(frame.lit(), (Points{{0, 0}, {1, 1}, {0, 11}, {1, 12}, {2, 13}, {0, 17}}));
   frame.dirty.clear();
   drawText(frame, 10, 5, kFontBody, 0x7FFF, "A");
   EXPECT_EQ(dirty(frame), (Box{10, 5, 13, 8}));

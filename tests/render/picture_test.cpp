@@ -256,7 +256,7 @@ TEST(PictureLoad, FiveSixFiveWordsLoadAsFiveFiveFiveAndBadFilesAreRefusedKeeping
   writeFile("a.raw", rawHeader(3, 1, 1).u16s({0xFFFF, 0x07E0, 0x001F}));
   // The green mask tells a 5-6-5 dump from a 5-5-5 one.
   writeFile("565.dump", surfaceDump(3, 1, 0x07E0).u16s({0xFFFF, 0x07E0, 0x001F}));
-  writeFile("555.dump", surfaceDump(2, 1, 0x03E0).u16s({0xFFFF, 0x07E0}));
+  writeFile("555.dump", surfaceDump(1, 2, 0x03E0).u16s({0xFFFF, 0x07E0}));
   IMAGE picture;
   const std::pair<PictureLoader, const char*> loads[] = {{&IMAGE::loadRaw, "a.raw"},
                                                          {&IMAGE::loadSurfaceDump, "565.dump"}};
@@ -265,7 +265,11 @@ TEST(PictureLoad, FiveSixFiveWordsLoadAsFiveFiveFiveAndBadFilesAreRefusedKeeping
     EXPECT_EQ(shapeOf(picture), (std::vector<int>{3, 1, 0}));
     EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0x7FFF, 0x03E0, 0x001F}));
   }
+  headless::failFileOperation(headless::FileOperation::read, "a.raw", 5);  // the pixels
+  EXPECT_EQ(picture.loadRaw(folder.here, "a.raw"), kStatusReadFailed);
+  headless::clearFileFailures();
   ASSERT_EQ(picture.loadSurfaceDump(folder.here, "555.dump"), kStatusOk);
+  EXPECT_EQ(shapeOf(picture), (std::vector<int>{1, 2, 0}));
   EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0xFFFF, 0x07E0}));
 
   expectRefused(&IMAGE::loadRaw, kStatusReadFailed,

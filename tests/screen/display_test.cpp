@@ -60,7 +60,7 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowReopeningReshapesItClosingRele
 
   screen_.CloseGraphics();
   EXPECT_FALSE(window.exists);
-  EXPECT_EQ(window.largeIcon, 0);
+  EXPECT_EQ(window.largeIcon + window.smallIcon, 0);
   EXPECT_EQ(frame.pixels, nullptr);
   EXPECT_EQ(frame.fonts, nullptr);
   EXPECT_EQ(screen_.width(), 200);  // the size is kept

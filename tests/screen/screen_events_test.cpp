@@ -63,6 +63,7 @@ TEST_F(ScreenEventsTest, TheMouseShowsItsShapesOrTheSystemsAndRestoresTheCursorI
       const std::string hand = missing ? "IDC_ARROW" : "IDC_HAND";
       EXPECT_EQ(headless::shownCursorName(), hand);
       const int calls = headless::cursorCalls();
+      ASSERT_GT(calls, 0);
       mouse.SetShape(2);
       mouse.RefreshCursor();
       EXPECT_EQ(headless::cursorCalls(), calls);  // nothing changed, nothing touched
@@ -174,6 +175,7 @@ TEST_F(ScreenEventsTest, KeyPressesAndButtonChangesWaitTheirTurnsInOrder) {
   EXPECT_EQ(std::make_tuple(headless::screenWidth(), headless::screenHeight()),
             std::make_tuple(1100, 700));
   EXPECT_EQ(headless::screenPixel(1099, 699), 0u);  // the cleared frame, shown anew
+  EXPECT_EQ(headless::lastPresentedArea(), 550 * 350);
   // Rounded down: a point left of or above the client area stays outside.
   const std::tuple<int16_t, int16_t, int, int> clientAndFrame[] = {
       {1099, 699, 549, 349}, {0, 3, 0, 1}, {-1, -2, -1, -1}};
