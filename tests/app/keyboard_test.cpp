@@ -17,6 +17,11 @@ namespace {
 using platform::AccessibleChange;
 using Notices = std::vector<headless::AccessibleNotice>;
 
+// The last `count` changes told to screen readers.
+Notices lastNotices(std::ptrdiff_t count) {
+  return {headless::accessibleNotices().end() - count, headless::accessibleNotices().end()};
+}
+
 class KeyboardTest : public WizardTest {
  protected:
   int focused() const { return wizard->focus.slot(); }
@@ -30,13 +35,6 @@ class KeyboardTest : public WizardTest {
                        static_cast<int16_t>(button.y + inset)) == button.textColour;
     };
     return at(2) || at(3);
-  }
-
-  // The last `count` changes told to screen readers.
-  std::vector<headless::AccessibleNotice> lastNotices(size_t count) const {
-    const auto& notices = headless::accessibleNotices();
-    return {notices.end() - static_cast<std::ptrdiff_t>(std::min(count, notices.size())),
-            notices.end()};
   }
 };
 

@@ -43,16 +43,15 @@ class Win32SettingsTest : public testing::Test {
 
 // The game's 32-bit setup writes to the 32-bit view; a 64-bit installer must
 // read and write exactly there.
-TEST_F(Win32SettingsTest, SettingsLiveInThe32BitView) {
+TEST_F(Win32SettingsTest, SettingsLiveInThe32BitViewAndEndInsideTheField) {
   ASSERT_TRUE(writeSetting(kProduct, "Version", "Version 3.03e (ENG,FRA,POR,ITA)"));
   EXPECT_TRUE(keyExistsIn(KEY_WOW64_32KEY));
   EXPECT_FALSE(keyExistsIn(KEY_WOW64_64KEY));
   ASSERT_TRUE(readSetting(kProduct, "Version", buffer, sizeof buffer));
   EXPECT_STREQ(buffer, "Version 3.03e (ENG,FRA,POR,ITA)");
   EXPECT_FALSE(readSetting(kProduct, "Location", buffer, sizeof buffer));
-}
 
-TEST_F(Win32SettingsTest, StoredStringWithoutZeroEndsInsideTheField) {
+  // A string stored without its zero ends inside the field.
   storeRaw(std::string(199, 'a'));
   std::memset(buffer, 'x', sizeof buffer);
   ASSERT_TRUE(readSetting(kProduct, "Location", buffer, sizeof buffer));

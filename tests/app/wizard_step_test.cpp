@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/installation.h"
 #include "app/tx3inst.h"
 #include "app/update_log.h"
 #include "app/wizard_control.h"
@@ -69,14 +68,6 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   EXPECT_NE(log.find(" quick-start file removed: "), std::string::npos);
 }
 
-TEST_F(WizardTest, EscapeWhileInstallingLeavesTheRegistryUntouched) {
-  click(1);  // English
-  click(4);
-  for (int done = 0; done < 5; ++done) ASSERT_TRUE(turn());
-  EXPECT_FALSE(key(KEY_ESCAPE, 27));
-  EXPECT_EQ(headless::registryValue(kGameKey, "Version"), std::string("Release", 8));
-}
-
 // After a write failure the user types another folder; typing keeps to the
 // box and the field, choosing a language reads the registry again, and the
 // installation goes on in the typed folder with the entry that failed.
@@ -101,11 +92,6 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   wizard->installDir[199] = '\0';
   type("x");
   EXPECT_EQ(std::strlen(wizard->installDir), 199u);
-  // A shorter value leaves the end of a longer one behind its zero.
-  std::strcpy(wizard->installDir, "abcdef");
-  wizard->installDir[2] = '\0';
-  type("x");
-  EXPECT_STREQ(wizard->installDir, "abx");
 
   click(3);  // Back to the language page
   ASSERT_EQ(wizard->page, PAGE_LANGUAGE);
@@ -203,27 +189,6 @@ TEST_F(WizardTest, FaultsWhileCopyingShowTheirPagesAtTheEntryThatFailed) {
   EXPECT_EQ(wizard->installStep, 35);
   expectInstalled(7, 33);
   EXPECT_TRUE(fs::exists(update("readme_eng.txt")));
-}
-
-// The registry's first release is shown by its name; each missing piece of
-// the installation is "not found".
-TEST_F(WizardTest, TheInstallationIsFoundOnlyWithItsVersionFolderAndProgram) {
-  click(1);
-  ASSERT_EQ(wizard->page, PAGE_VERSIONS);
-  headless::setRegistryValue(kGameKey, "Version", std::string(1, '\0'));
-  lookUpInstallation(*wizard);
-  EXPECT_STREQ(wizard->installedVersion, "");
-  fs::remove(game("tx3.exe"));
-  lookUpInstallation(*wizard);
-  EXPECT_EQ(wizard->page, PAGE_NOT_FOUND);
-  writeFile(game("tx3.exe"), "program");
-  for (const char* value : {"Location", "Version"}) {
-    const auto stored = headless::registryValue(kGameKey, value);
-    headless::removeRegistryValue(kGameKey, value);
-    lookUpInstallation(*wizard);
-    EXPECT_EQ(wizard->page, PAGE_NOT_FOUND) << value;
-    headless::setRegistryValue(kGameKey, value, *stored);
-  }
 }
 
 }  // namespace
