@@ -107,7 +107,6 @@ int QVIO::OpenGraphics(int16_t width, int16_t height, const char* title,
   if (!frame_.allocate(width, height)) return kStatusFrameNotAllocated;
   minimiseOnDeactivate_ = minimiseOnDeactivate;
   frame_.opening = 0;
-  Present();
   drawRect(frame_, 0, 0, static_cast<int16_t>(width - 1), static_cast<int16_t>(height - 1),
            kShapeFilled, 0);
   return loadFonts(fontDirectory);

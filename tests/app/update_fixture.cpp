@@ -34,7 +34,6 @@ void UpdateFixture::SetUp() {
 void UpdateFixture::TearDown() {
   EXPECT_EQ(headless::openStreamCount(), 0);  // every file the update opened is closed
   headless::clearRegistry();
-  headless::resetOpenedDocuments();
 }
 
 fs::path UpdateFixture::game(const std::string& relative) const {

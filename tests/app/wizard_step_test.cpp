@@ -40,10 +40,14 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   EXPECT_TRUE(key(KEY_RETURN, '\r'));  // the check; Enter does not interrupt the installation
   // The bar grows one entry at a time.
   for (int done = 0; done < 2; ++done) EXPECT_TRUE(turn());
-  const auto middle = static_cast<int16_t>(wizard->boxY + 20);
   const int twoEntries = wizard->boxX + 10 + 2 * (wizard->boxW - 20) / 36;
-  EXPECT_EQ(readPixel(wizard->frame(), static_cast<int16_t>(twoEntries - 1), middle), 31);
-  EXPECT_NE(readPixel(wizard->frame(), static_cast<int16_t>(twoEntries), middle), 31);
+  const auto barPixel = [this](int x, int belowBox) {
+    return readPixel(wizard->frame(), static_cast<int16_t>(x),
+                     static_cast<int16_t>(wizard->boxY + belowBox));
+  };
+  EXPECT_EQ(barPixel(twoEntries - 1, 20), 31);
+  EXPECT_NE(barPixel(twoEntries, 20), 31);
+  EXPECT_EQ(barPixel(twoEntries - 1, 30), 0x7FFF);  // the trough's lower edge stays
   installUntilStopped();
 
   ASSERT_EQ(wizard->page, PAGE_QUICKSTART);
@@ -84,7 +88,6 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
 
   type(std::string(300, 'W'));
   EXPECT_LE(textWidth(wizard->frame(), kFontControls, wizard->installDir), wizard->boxW);
-  EXPECT_LT(std::strlen(wizard->installDir), 199u);
   const std::string wider = std::string(wizard->installDir) + "W";
   EXPECT_GT(textWidth(wizard->frame(), kFontControls, wider.c_str()), wizard->boxW);
   // A folder read from the registry may already fill the field.

@@ -33,7 +33,6 @@ TEST(WrappedTextTest, LongWordsAndLinesAreMendedToTheWidthTheSlotsAndTheBuffer) 
     std::vector<std::string> lines;
   } cases[] = {
       {0, 0, 200, nullptr, {}},
-      {0, 0, 200, "", {}},
       {0, 2, abWidth, "ab", {"a", "b"}},
       {0, 4, 30, "a Hurtigstartfilene", {"a", "Hurtig", "startfil", "ene"}},
       {kControlSlots - 2, 5, 20, "xxxxxxxxxxxxx", {"xxx", "xxx"}},

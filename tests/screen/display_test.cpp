@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/headless/accessibility.h"
 #include "platform/headless/window.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
@@ -39,8 +40,7 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowReopeningReshapesItClosingRele
   EXPECT_EQ(window.outerHeight, 350 + 2 * headless::kFrameBorder + headless::kCaptionHeight);
   EXPECT_EQ(window.x, (headless::kDesktopWidth - window.outerWidth) / 2);
   EXPECT_EQ(window.y, (headless::kDesktopHeight - window.outerHeight) / 2);
-  EXPECT_EQ(window.largeIcon, 2);
-  EXPECT_EQ(window.smallIcon, 2);
+  EXPECT_EQ(std::make_pair(window.largeIcon, window.smallIcon), std::make_pair(2, 2));
   screen_.SetTitle("Mise à jour de Tarvex League 3");
   EXPECT_EQ(window.title, "Mise à jour de Tarvex League 3");
 
@@ -61,6 +61,7 @@ TEST_F(DisplayTest, OpeningCreatesTheCentredWindowReopeningReshapesItClosingRele
   screen_.CloseGraphics();
   EXPECT_FALSE(window.exists);
   EXPECT_EQ(window.largeIcon + window.smallIcon, 0);
+  EXPECT_EQ(headless::accessibleContent(), nullptr);  // no reader reaches a closed screen
   EXPECT_EQ(frame.pixels, nullptr);
   EXPECT_EQ(frame.fonts, nullptr);
   EXPECT_EQ(screen_.width(), 200);  // the size is kept
