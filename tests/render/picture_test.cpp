@@ -265,7 +265,7 @@ TEST(PictureLoad, FiveSixFiveWordsLoadAsFiveFiveFiveAndBadFilesAreRefusedKeeping
     EXPECT_EQ(shapeOf(picture), (std::vector<int>{3, 1, 0}));
     EXPECT_EQ(pixelsOf(picture), (std::vector<uint16_t>{0x7FFF, 0x03E0, 0x001F}));
   }
-  headless::failFileOperation(headless::FileOperation::read, "a.raw", 5);  // the pixels
+  headless::failFileOperation(headless::FileOperation::read, "a.raw", 6);  // the pixels
   EXPECT_EQ(picture.loadRaw(folder.here, "a.raw"), kStatusReadFailed);
   headless::clearFileFailures();
   ASSERT_EQ(picture.loadSurfaceDump(folder.here, "555.dump"), kStatusOk);

