@@ -77,7 +77,7 @@ TEST(Primitives, ClampingRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
   frame.fill(0);
 
   const uint8_t mask[6] = {1, 0, 1, 0, 1, 0};
-  fillMask(frame, -1, 10, 3, 2, kWhite, mask);  // column 0 shows the mask's second column
+  EXPECT_EQ(fillMask(frame, -1, 10, 3, 2, kWhite, mask), kStatusOk);  // column 0: its second column
   fillMask(frame, 5, 5, -3, 2, kWhite, mask);
   fillMask(frame, 2, -5, 3, 2, kWhite, mask);  // wholly above: moved onto row 0, shows nothing
   EXPECT_EQ(frame.lit(), (Points{{1, 10}, {0, 11}}));
