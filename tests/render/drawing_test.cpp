@@ -91,7 +91,7 @@ TEST(Primitives, ClampingRunsAnyCornerOrderTheBoxesTheyMarkAndScaledColours) {
   EXPECT_EQ(dirty(frame), (Box{0, 11, 39, 29}));
 
   // Colours are scaled channel by channel in either layout, and capped.
-  EXPECT_EQ(scaleColour(0xFFFF, 50, true), 0x7BEF);
+  EXPECT_EQ(scaleColour(0xFFFF, 80, true), 0xC658);
   EXPECT_EQ(scaleColour(0x07E0, 200, true), 0x07E0);
   EXPECT_EQ(scaleColour(0x6739, -50, false), 0);
 
