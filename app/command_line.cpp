@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "app/language_tables.h"
-#include "app/readme_files.h"
+#include "install/readme_files.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/text_room.h"
+#include "install/text_room.h"
 
 // What the command line asks for. Switches start with '/' or '-' and are
 // named in any letter case; a value follows '='; double quotes keep a value

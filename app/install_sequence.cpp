@@ -1,12 +1,12 @@
 #include "app/install_sequence.h"
 
-#include "app/installation_steps.h"
 #include "app/page_accessibility.h"
-#include "app/quick_start.h"
 #include "app/show_page.h"
 #include "app/tx3inst.h"
 #include "app/wizard_page.h"
 #include "archive/archive_table.h"
+#include "install/installation_steps.h"
+#include "install/quick_start.h"
 #include "render/primitives.h"
 
 namespace {

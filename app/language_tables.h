@@ -3,8 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#include "app/update_version.h"
-
 // The wizard speaks seven languages; every text it shows in its window, and
 // the window title, exists once per language. Texts are Windows-1252 bytes,
 // which is what the fonts and the window title expect.
@@ -26,9 +24,6 @@ using LanguageTable = std::array<const char*, kLanguageCount>;
 // The languages this build offers on the language page; the others keep
 // their texts all the same.
 extern const std::array<bool, kLanguageCount> languageAvailable;
-
-// The version this update installs; not translated.
-inline constexpr const char* NEW_VERSION = "Version " UPDATE_VERSION_NAME " (ENG,FRA,POR,ITA)";
 
 extern const LanguageTable kInstallLabel;
 extern const LanguageTable kBackText;

@@ -6,10 +6,10 @@
 #include "app/exit_code.h"
 #include "app/silent_update.h"
 #include "app/tx3inst.h"
-#include "app/update_log.h"
 #include "app/usage.h"
 #include "archive/packer.h"
 #include "framework/application.h"
+#include "install/update_log.h"
 #include "platform/message_box.h"
 
 namespace {

@@ -4,11 +4,11 @@
 
 #include "app/command_line.h"
 #include "app/exit_code.h"
-#include "app/installation.h"
-#include "app/installation_steps.h"
-#include "app/quick_start.h"
-#include "app/readme_files.h"
-#include "app/update_log.h"
+#include "install/installation.h"
+#include "install/installation_steps.h"
+#include "install/quick_start.h"
+#include "install/readme_files.h"
+#include "install/update_log.h"
 
 int runSilentUpdate(const CommandLineOptions& options) {
   logEvent("language: %s", languageCode(options.language));

@@ -5,8 +5,8 @@
 
 #include "app/control_slots.h"
 #include "app/keyboard_focus.h"
-#include "app/text_room.h"
 #include "app/wizard_page.h"
+#include "install/text_room.h"
 #include "screen/qvio.h"
 
 class KEYBOARD;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/text_room.h"
+#include "install/text_room.h"
 
 class MOUSE;
 struct FrameBuffer;

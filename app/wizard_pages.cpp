@@ -8,6 +8,7 @@
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "app/wrapped_text.h"
+#include "install/update_version.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
 #include "render/primitives.h"

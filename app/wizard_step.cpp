@@ -3,16 +3,16 @@
 #include <cstring>
 
 #include "app/install_sequence.h"
-#include "app/installation.h"
 #include "app/language_tables.h"
 #include "app/page_accessibility.h"
-#include "app/quick_start.h"
-#include "app/readme_files.h"
 #include "app/show_page.h"
-#include "app/update_log.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "archive/path_format.h"
+#include "install/installation.h"
+#include "install/quick_start.h"
+#include "install/readme_files.h"
+#include "install/update_log.h"
 #include "platform/shell.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
@@ -109,7 +109,8 @@ void chooseLanguage(TX3INST& wizard, int32_t language) {
   logEvent("language: %s", languageCode(language));
   wizard.language = language;
   wizard.SetTitle(languageText(kWizardTitle, language));
-  lookUpInstallation(wizard);
+  wizard.page =
+      findInstallation(wizard.installedVersion, wizard.installDir) ? PAGE_VERSIONS : PAGE_NOT_FOUND;
   wizard.Redraw();
 }
 

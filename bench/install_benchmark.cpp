@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/installation.h"
 #include "app/tx3inst.h"
 #include "app/wizard_page.h"
 #include "archive/archive_table.h"
 #include "archive/packer.h"
+#include "install/installation.h"
 #include "platform/headless/registry.h"
 
 namespace fs = std::filesystem;
@@ -84,7 +84,7 @@ double seconds(std::chrono::steady_clock::time_point start) {
 void InstallAgainstCp(benchmark::State& state) {
   BenchUpdate update;
   TX3INST wizard;
-  lookUpInstallation(wizard);
+  findInstallation(wizard.installedVersion, wizard.installDir);
   std::string cp = "cp";
   for (const std::string& file : update.loose) cp += " '" + file + "'";
   cp += " '" + update.copies.string() + "'";

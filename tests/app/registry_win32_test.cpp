@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/settings.h"
+#include "install/settings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/settings.h"
+#include "install/settings.h"
 #include "platform/headless/registry.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/tx3inst.h"
-#include "app/update_log.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
+#include "install/update_log.h"
 #include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"

@@ -1,12 +1,12 @@
-#include "app/installation_steps.h"
+#include "install/installation_steps.h"
 
-#include "app/entry_install.h"
-#include "app/language_tables.h"
-#include "app/settings.h"
-#include "app/source_check.h"
-#include "app/update_log.h"
 #include "archive/archive_table.h"
 #include "archive/path_format.h"
+#include "install/entry_install.h"
+#include "install/settings.h"
+#include "install/source_check.h"
+#include "install/update_log.h"
+#include "install/update_version.h"
 #include "platform/files.h"
 
 namespace {

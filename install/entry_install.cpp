@@ -1,13 +1,13 @@
-#include "app/entry_install.h"
+#include "install/entry_install.h"
 
 #include <cstring>
 
-#include "app/readme_files.h"
-#include "app/update_log.h"
 #include "archive/archive_table.h"
 #include "archive/extract.h"
 #include "archive/file_length.h"
 #include "archive/path_format.h"
+#include "install/readme_files.h"
+#include "install/update_log.h"
 #include "platform/files.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "install/settings.h"
 
 #include <cstdio>
 #include <cstring>

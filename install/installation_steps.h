@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/step_outcome.h"
+#include "install/step_outcome.h"
 
 // An installation goes in steps, the same whether the wizard shows them or a
 // silent run takes them: step 0 checks the sources, steps 1 to 36 install

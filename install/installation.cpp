@@ -1,13 +1,12 @@
-#include "app/installation.h"
+#include "install/installation.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/settings.h"
-#include "app/tx3inst.h"
-#include "app/update_log.h"
-#include "app/wizard_page.h"
 #include "archive/path_format.h"
+#include "install/settings.h"
+#include "install/text_room.h"
+#include "install/update_log.h"
 #include "platform/files.h"
 
 namespace {
@@ -45,9 +44,4 @@ bool findInstallation(char* installedVersion, char* installDir) {
   }
   logEvent("registry: version \"%s\", folder %s", installedVersion, installDir);
   return holdsGame(installDir);
-}
-
-void lookUpInstallation(TX3INST& wizard) {
-  wizard.page =
-      findInstallation(wizard.installedVersion, wizard.installDir) ? PAGE_VERSIONS : PAGE_NOT_FOUND;
 }

@@ -1,4 +1,4 @@
-#include "app/readme_files.h"
+#include "install/readme_files.h"
 
 #include <iterator>
 

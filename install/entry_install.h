@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/step_outcome.h"
+#include "install/step_outcome.h"
 
 // Replaces one entry of the update in the installation: the readme is moved
 // in from the chosen language's file, every other entry is copied out of

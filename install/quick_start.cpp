@@ -1,8 +1,8 @@
-#include "app/quick_start.h"
+#include "install/quick_start.h"
 
-#include "app/update_log.h"
 #include "archive/file_failure.h"
 #include "archive/path_format.h"
+#include "install/update_log.h"
 #include "platform/files.h"
 
 namespace {

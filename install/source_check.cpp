@@ -1,9 +1,9 @@
-#include "app/source_check.h"
+#include "install/source_check.h"
 
 #include <cstdio>
 
-#include "app/readme_files.h"
 #include "archive/archive_table.h"
+#include "install/readme_files.h"
 #include "platform/files.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-class TX3INST;
+#include "install/text_room.h"
 
 // Reads the installed version and folder from the game's settings into the
 // two buffers of kTextRoom characters and confirms the folder by the game's
@@ -9,7 +9,3 @@ bool findInstallation(char* installedVersion, char* installDir);
 
 // True when the folder holds the game's program file.
 bool holdsGame(const char* folder);
-
-// The wizard's look-up: sets the page to the versions page when the
-// installation was found, else to the not-found page.
-void lookUpInstallation(TX3INST& wizard);

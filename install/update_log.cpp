@@ -1,4 +1,4 @@
-#include "app/update_log.h"
+#include "install/update_log.h"
 
 #include <cstdarg>
 #include <cstdio>
