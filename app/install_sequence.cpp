@@ -22,7 +22,10 @@ void showProgress(TX3INST& wizard) {
 }  // namespace
 
 void performInstallationStep(TX3INST& wizard) {
-  switch (takeInstallationStep(wizard.installStep, wizard.installDir, wizard.language)) {
+  switch (
+      takeInstallationStep(wizard.update, wizard.installStep, wizard.installDir, wizard.language)) {
+    case StepOutcome::Copying:
+      break;  // the bar grows once the entry is staged whole
     case StepOutcome::Done:
       showProgress(wizard);
       ++wizard.installStep;

@@ -9,6 +9,7 @@
 #include "app/usage.h"
 #include "archive/packer.h"
 #include "framework/application.h"
+#include "install/recovery.h"
 #include "install/update_log.h"
 #include "platform/message_box.h"
 
@@ -62,6 +63,7 @@ int runProgram(void* programInstance, void* previousInstance, const char* comman
   const CommandLineOptions options = parseCommandLine(CommandLine());
   startUpdateLog(options.logFile);
   logEvent("command line: %s", commandLine != nullptr ? commandLine : "");
+  recoverInterruptedUpdate();
   TApplication* application = new (std::nothrow)
       TApplication("Quorvane Studios Ltd", programInstance, previousInstance, commandLine, 0);
   if (application == nullptr) {

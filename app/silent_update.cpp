@@ -9,6 +9,7 @@
 #include "install/quick_start.h"
 #include "install/readme_files.h"
 #include "install/update_log.h"
+#include "install/update_transaction.h"
 
 int runSilentUpdate(const CommandLineOptions& options) {
   logEvent("language: %s", languageCode(options.language));
@@ -23,9 +24,12 @@ int runSilentUpdate(const CommandLineOptions& options) {
   }
   if (!found) return kExitNotFound;
 
+  UpdateTransaction update;
   StepOutcome outcome = StepOutcome::Done;
-  for (int step = 0; outcome == StepOutcome::Done; ++step)
-    outcome = takeInstallationStep(step, installDir, options.language);
+  for (int step = 0; outcome == StepOutcome::Done || outcome == StepOutcome::Copying;) {
+    outcome = takeInstallationStep(update, step, installDir, options.language);
+    if (outcome == StepOutcome::Done) ++step;
+  }
   if (outcome == StepOutcome::SourceFault) return kExitSourceFault;
   if (outcome == StepOutcome::TargetFault) return kExitWriteFault;
   // "Yes" is the recommended answer to the quick-start question.

@@ -7,6 +7,7 @@
 #include "app/keyboard_focus.h"
 #include "app/wizard_page.h"
 #include "install/text_room.h"
+#include "install/update_transaction.h"
 #include "screen/qvio.h"
 
 class KEYBOARD;
@@ -41,6 +42,9 @@ class TX3INST : public QVIO {
   int32_t language = 0;
   WizardControl* controls[kControlSlots] = {};
   KeyboardFocus focus;
+  // What the installing page has staged; undone if the wizard ends before
+  // the commit.
+  UpdateTransaction update;
 
  private:
   void releaseControls();

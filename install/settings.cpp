@@ -9,12 +9,11 @@
 
 namespace {
 
-constexpr const char* kCompanyKey = "Software\\Quorvane Studios Ltd\\";
-
 std::unique_ptr<char[]> productKeyPath(const char* product) {
-  const size_t length = std::strlen(kCompanyKey) + std::strlen(product);
+  const size_t length =
+      std::strlen("Software\\\\") + std::strlen(kCompanyName) + std::strlen(product);
   std::unique_ptr<char[]> path(new (std::nothrow) char[length + 1]);
-  if (path) std::snprintf(path.get(), length + 1, "%s%s", kCompanyKey, product);
+  if (path) std::snprintf(path.get(), length + 1, "Software\\%s\\%s", kCompanyName, product);
   return path;
 }
 

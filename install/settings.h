@@ -4,6 +4,7 @@
 
 // The game's settings live under the local machine's
 // "Software\Quorvane Studios Ltd\<product>" key.
+inline constexpr const char* kCompanyName = "Quorvane Studios Ltd";
 inline constexpr const char* kProductName = "Tarvex League 3";
 
 // Reads string value `name` of the product's key into `buffer`. True only

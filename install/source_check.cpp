@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "archive/archive_table.h"
+#include "archive/extract.h"
 #include "install/readme_files.h"
 #include "platform/files.h"
 
@@ -26,18 +27,12 @@ bool damaged(FileFailure* failure) {
 // The extractor trusts the size table; a table that disagrees with the file's
 // length would install a cut-short or shifted body.
 bool archiveIsWhole(FileFailure* failure) {
-  std::FILE* archive = platform::openFile(kUpdateArchiveName, "rb");
-  if (archive == nullptr) {
-    noteFileFailure(failure, kUpdateArchiveName);
-    return false;
-  }
-  unsigned char bytes[kSizeTableBytes];
-  const bool tableRead = platform::readFile(archive, bytes, 1, sizeof bytes) == sizeof bytes;
-  const int64_t length = platform::fileLength(archive);
-  platform::closeFile(archive);
-  if (!tableRead || length < 0) return damaged(failure);
   SizeTable sizes;
-  decodeSizeTable(bytes, sizes);
+  platform::OwnedFile archive = openArchive(sizes, failure);
+  if (!archive) return false;
+  const int64_t length = platform::fileLength(archive.get());
+  archive.reset();
+  if (length < 0) return damaged(failure);
   long long expected = kSizeTableBytes;
   for (int i = 0; i < kArchiveEntryCount; ++i) {
     if (isReadmeEntry(i)) continue;

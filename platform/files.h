@@ -21,6 +21,10 @@ size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count);
 int64_t fileLength(std::FILE* file);
 size_t writeFile(std::FILE* file, const void* data, size_t size, size_t count);
 
+// Writes what the stream holds through the system's cache to the disk, so
+// that it is there after a power cut; false when that failed.
+bool flushFile(std::FILE* file);
+
 // Writes what the stream still holds and closes it; false when that write
 // failed. The stream is gone either way.
 bool closeFile(std::FILE* file);
@@ -35,12 +39,11 @@ using OwnedFile = std::unique_ptr<std::FILE, FileCloser>;
 // read-only file cannot).
 bool removeFile(const char* path);
 
-// Puts `from` in place of `to`, replacing an existing `to` in one step; a
-// read-only `to` is not replaced.
+// Puts `from` in place of `to`, replacing an existing `to` in one step, and
+// returns once the change is on the disk; a read-only `to` is not replaced.
+// Both lie on one drive. False, among other reasons, while another program
+// holds either file open without sharing it.
 bool replaceFile(const char* from, const char* to);
-
-// Moves a file by renaming it; false when `to` exists already.
-bool moveFile(const char* from, const char* to);
 
 // Clears a file's read-only attribute by asking for write access.
 bool makeWritable(const char* path);
@@ -50,6 +53,7 @@ bool makeWritable(const char* path);
 bool currentDirectory(char* buffer, int room);
 
 bool folderExists(const char* path);
+bool fileExists(const char* path);
 // Creates one folder whose parent exists.
 bool createFolder(const char* path);
 
@@ -57,6 +61,23 @@ bool createFolder(const char* path);
 // followed by one more zero. Returns the length without that last zero; 0 on
 // failure, and more than `room` when the list does not fit.
 int logicalDriveStrings(char* buffer, int room);
+
+// The room left on the drive that holds `folder`: what this user may still
+// write there, and the unit every file's size is rounded up to on it. `root`
+// names the drive ("C:\").
+struct DriveRoom {
+  uint64_t freeBytes;
+  uint64_t clusterBytes;
+  char root[260];
+};
+bool driveRoom(const char* folder, DriveRoom& room);
+
+// A file held open so that no other program can open it; it is gone once
+// released, or when the program holding it ends. Null when another program
+// holds it already or it cannot be made.
+struct FileLock;
+FileLock* lockFile(const char* path);
+void unlockFile(FileLock* lock);
 
 // A search for the entries of one folder whose names match the pattern's last
 // component, where '*' stands for any run of characters and '?' for one.

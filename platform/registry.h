@@ -13,7 +13,7 @@ namespace platform {
 bool readRegistryValue(const char* keyPath, const char* name, char* buffer, uint32_t& length);
 
 // Creates the key if needed and stores `text` with its terminating zero as a
-// string value.
+// string value; returns once the value is on the disk.
 bool writeRegistryString(const char* keyPath, const char* name, const char* text);
 
 }  // namespace platform

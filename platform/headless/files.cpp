@@ -6,50 +6,39 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/common_folder.h"
 #include "platform/files.h"
+#include "platform/headless/disk_events.h"
+#include "platform/pause.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 
 using headless::FileOperation;
+using headless::operationFails;
 
 std::string logicalDrives;
 
-struct PlannedFailure {
-  FileOperation operation;
-  std::string pathEnding;
-  bool everyCall;
-  int callsToPass;  // matching calls that still succeed before the one that fails
-  bool spent;
-};
-std::vector<PlannedFailure> plannedFailures;
-// The path each open stream was opened with, for the failures of its reads,
+// The path each open stream was opened with, for the events of its reads,
 // writes and close.
 std::map<std::FILE*, std::string> openStreams;
-
-bool endsWith(const std::string& text, const std::string& ending) {
-  return text.size() >= ending.size() &&
-         text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
-
-// True when a planned failure takes this call; the C library's error code is
-// then set as a full disk or a refused access would set it.
-bool failsNow(FileOperation operation, const std::string& path) {
-  for (PlannedFailure& planned : plannedFailures) {
-    if (planned.spent || planned.operation != operation || !endsWith(path, planned.pathEnding))
-      continue;
-    if (!planned.everyCall && planned.callsToPass-- > 0) continue;
-    planned.spent = !planned.everyCall;
-    const bool writing = operation == FileOperation::write || operation == FileOperation::close;
-    errno = writing ? ENOSPC : EACCES;
-    return true;
-  }
-  return false;
-}
+std::set<std::string> heldLocks;
+bool flushesReachDisk = false;
+bool realDriveRoom = true;
+platform::DriveRoom givenRoom{};
+std::string commonFolder;
+int paused = 0;
 
 std::string nativePath(const char* path) {
   std::string result(path);
@@ -94,16 +83,34 @@ void setLogicalDrives(const std::string& list) {
   logicalDrives = list;
 }
 
-void failFileOperation(FileOperation operation, const std::string& pathEnding, int nth) {
-  plannedFailures.push_back({operation, pathEnding, nth == 0, nth - 1, false});
-}
-
-void clearFileFailures() {
-  plannedFailures.clear();
-}
-
 int openStreamCount() {
   return static_cast<int>(openStreams.size());
+}
+
+void setDriveRoom(uint64_t freeBytes, uint64_t clusterBytes) {
+  realDriveRoom = false;
+  givenRoom.freeBytes = freeBytes;
+  givenRoom.clusterBytes = clusterBytes;
+}
+
+void useRealDriveRoom() {
+  realDriveRoom = true;
+}
+
+void setFlushToDisk(bool toDisk) {
+  flushesReachDisk = toDisk;
+}
+
+void setCommonDataFolder(const std::string& folder) {
+  commonFolder = folder;
+}
+
+int pausedMilliseconds() {
+  return paused;
+}
+
+void resetPauses() {
+  paused = 0;
 }
 
 }  // namespace headless
@@ -118,7 +125,7 @@ struct FileSearch {
 std::FILE* openFile(const char* path, const char* mode) {
   const std::string name = nativePath(path);
   const bool changes = std::strpbrk(mode, "wa+") != nullptr;
-  if (failsNow(FileOperation::open, path) || (changes && isReadOnly(name))) {
+  if (operationFails(FileOperation::open, path) || (changes && isReadOnly(name))) {
     refusesAccess();
     return nullptr;
   }
@@ -134,19 +141,30 @@ int64_t fileLength(std::FILE* file) {
 }
 
 size_t readFile(std::FILE* file, void* buffer, size_t size, size_t count) {
-  if (failsNow(FileOperation::read, openStreams[file])) return 0;
+  if (operationFails(FileOperation::read, openStreams[file])) return 0;
   return std::fread(buffer, size, count, file);
 }
 
 size_t writeFile(std::FILE* file, const void* data, size_t size, size_t count) {
-  if (failsNow(FileOperation::write, openStreams[file])) return 0;
+  if (operationFails(FileOperation::write, openStreams[file])) return 0;
   return std::fwrite(data, size, count, file);
+}
+
+bool flushFile(std::FILE* file) {
+  if (operationFails(FileOperation::flush, openStreams[file]) || std::fflush(file) != 0)
+    return false;
+  if (!flushesReachDisk) return true;
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
 }
 
 bool closeFile(std::FILE* file) {
   const std::string path = openStreams[file];
   openStreams.erase(file);
-  if (failsNow(FileOperation::close, path)) {
+  if (operationFails(FileOperation::close, path)) {
     std::fclose(file);
     errno = ENOSPC;
     return false;
@@ -156,31 +174,21 @@ bool closeFile(std::FILE* file) {
 
 bool removeFile(const char* path) {
   const std::string name = nativePath(path);
-  if (failsNow(FileOperation::remove, path) || isReadOnly(name)) return refusesAccess();
+  if (operationFails(FileOperation::remove, path) || isReadOnly(name)) return refusesAccess();
   return std::remove(name.c_str()) == 0;
 }
 
 bool replaceFile(const char* from, const char* to) {
   const std::string target = nativePath(to);
-  if (failsNow(FileOperation::move, to) || isReadOnly(target)) return refusesAccess();
+  if (operationFails(FileOperation::move, from, to) || isReadOnly(target)) return refusesAccess();
 #ifdef _WIN32
   std::remove(target.c_str());  // rename() on Windows does not replace an existing file.
 #endif
   return std::rename(nativePath(from).c_str(), target.c_str()) == 0;
 }
 
-bool moveFile(const char* from, const char* to) {
-  std::error_code error;
-  if (failsNow(FileOperation::move, to)) return refusesAccess();
-  if (fs::exists(nativePath(to), error)) {
-    errno = EEXIST;
-    return false;
-  }
-  return std::rename(nativePath(from).c_str(), nativePath(to).c_str()) == 0;
-}
-
 bool makeWritable(const char* path) {
-  if (failsNow(FileOperation::makeWritable, path)) return refusesAccess();
+  if (operationFails(FileOperation::makeWritable, path)) return refusesAccess();
   std::error_code error;
   fs::permissions(nativePath(path), fs::perms::owner_write, fs::perm_options::add, error);
   return !error;
@@ -199,6 +207,11 @@ bool folderExists(const char* path) {
   return fs::is_directory(nativePath(path), error);
 }
 
+bool fileExists(const char* path) {
+  std::error_code error;
+  return fs::is_regular_file(nativePath(path), error);
+}
+
 bool createFolder(const char* path) {
   std::error_code error;
   return fs::create_directory(nativePath(path), error);
@@ -209,6 +222,33 @@ int logicalDriveStrings(char* buffer, int room) {
   if (length + 1 > room) return length + 1;
   std::memcpy(buffer, logicalDrives.c_str(), logicalDrives.size() + 1);
   return length;
+}
+
+bool driveRoom(const char* folder, DriveRoom& room) {
+  room = givenRoom;
+  std::snprintf(room.root, sizeof room.root, "%s", folder);
+  if (!realDriveRoom) return true;
+  std::error_code error;
+  const fs::space_info space = fs::space(nativePath(folder), error);
+  room.freeBytes = space.available;
+  room.clusterBytes = 4096;  // what the common file systems allocate by
+  return !error;
+}
+
+// Locks hold within this process only: enough for tests and a native run.
+struct FileLock {
+  std::string path;
+};
+
+FileLock* lockFile(const char* path) {
+  if (!heldLocks.insert(path).second) return nullptr;
+  return new FileLock{path};
+}
+
+void unlockFile(FileLock* lock) {
+  if (lock == nullptr) return;
+  heldLocks.erase(lock->path);
+  delete lock;
 }
 
 FileSearch* findFirstFile(const char* pattern, FoundFile& found) {
@@ -245,6 +285,19 @@ bool findNextFile(FileSearch* search, FoundFile& found) {
 
 void findClose(FileSearch* search) {
   delete search;
+}
+
+bool commonDataFolder(char* buffer, int room) {
+  std::error_code error;
+  const std::string folder =
+      commonFolder.empty() ? fs::temp_directory_path(error).string() : commonFolder;
+  if (error || folder.size() + 1 > static_cast<size_t>(room)) return false;
+  std::memcpy(buffer, folder.c_str(), folder.size() + 1);
+  return true;
+}
+
+void pause(int milliseconds) {
+  paused += milliseconds;
 }
 
 }  // namespace platform

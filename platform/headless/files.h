@@ -1,26 +1,34 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
-// The headless platform's drives, and file operations that tests make fail.
+// The headless platform's drives and folders, and what tests learn of them.
+// What tests learn of and do to each file operation is in disk_events.h.
 namespace headless {
 
 // Drive roots as the platform lists them: "C:\" "\0" "D:\" "\0". None at start.
 void setLogicalDrives(const std::string& list);
 
-enum class FileOperation { open, read, write, close, move, remove, makeWritable };
-
-// Makes the operation fail on files whose path (as the program wrote it)
-// ends with `pathEnding`, any file for "". With `nth` 0 every such call
-// fails; otherwise only the nth such call from now on. A move counts by its
-// destination. A failed write writes nothing; a failed close still closes
-// the stream.
-void failFileOperation(FileOperation operation, const std::string& pathEnding, int nth = 0);
-// Every operation succeeds again, as far as the files allow.
-void clearFileFailures();
-
 // Streams opened and not closed yet: a program that forgets to close one
 // holds the file until it ends.
 int openStreamCount();
+
+// The room every drive reports, instead of the real drive's.
+void setDriveRoom(uint64_t freeBytes, uint64_t clusterBytes);
+void useRealDriveRoom();
+
+// Flushes reach the disk only when asked: tests flush thousands of files.
+void setFlushToDisk(bool toDisk);
+
+// The folder the platform names as shared by every user (a temporary one
+// unless set).
+void setCommonDataFolder(const std::string& folder);
+
+// How long the program paused, in all, since the last reset; pauses take no
+// time here.
+int pausedMilliseconds();
+void resetPauses();
 
 }  // namespace headless

@@ -4,6 +4,7 @@
 #include <map>
 #include <utility>
 
+#include "platform/headless/disk_events.h"
 #include "platform/registry.h"
 
 namespace {
@@ -53,7 +54,8 @@ bool readRegistryValue(const char* keyPath, const char* name, char* buffer, uint
 }
 
 bool writeRegistryString(const char* keyPath, const char* name, const char* text) {
-  if (!writable) return false;
+  if (headless::operationFails(headless::FileOperation::registryWrite, name) || !writable)
+    return false;
   values[{keyPath, name}] = std::string(text, std::strlen(text) + 1);
   return true;
 }

@@ -43,6 +43,11 @@ size_t writeFile(std::FILE* file, const void* data, size_t size, size_t count) {
   return std::fwrite(data, size, count, file);
 }
 
+bool flushFile(std::FILE* file) {
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return std::fflush(file) == 0 && FlushFileBuffers(handle) != 0;
+}
+
 bool closeFile(std::FILE* file) {
   return std::fclose(file) == 0;
 }
@@ -53,10 +58,6 @@ bool removeFile(const char* path) {
 
 bool replaceFile(const char* from, const char* to) {
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
-
-bool moveFile(const char* from, const char* to) {
-  return MoveFileA(from, to) != 0;
 }
 
 bool makeWritable(const char* path) {
@@ -73,12 +74,51 @@ bool folderExists(const char* path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool fileExists(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 bool createFolder(const char* path) {
   return CreateDirectoryA(path, nullptr) != 0;
 }
 
 int logicalDriveStrings(char* buffer, int room) {
   return static_cast<int>(GetLogicalDriveStringsA(static_cast<DWORD>(room), buffer));
+}
+
+bool driveRoom(const char* folder, DriveRoom& room) {
+  ULARGE_INTEGER available;
+  DWORD sectorsPerCluster = 0;
+  DWORD bytesPerSector = 0;
+  DWORD freeClusters = 0;
+  DWORD clusters = 0;
+  if (!GetVolumePathNameA(folder, room.root, sizeof room.root) ||
+      !GetDiskFreeSpaceExA(folder, &available, nullptr, nullptr) ||
+      !GetDiskFreeSpaceA(room.root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
+    return false;
+  room.freeBytes = available.QuadPart;
+  room.clusterBytes = static_cast<uint64_t>(sectorsPerCluster) * bytesPerSector;
+  return true;
+}
+
+struct FileLock {
+  HANDLE handle;
+};
+
+FileLock* lockFile(const char* path) {
+  const HANDLE handle = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  auto* lock = new (std::nothrow) FileLock{handle};
+  if (lock == nullptr) CloseHandle(handle);
+  return lock;
+}
+
+void unlockFile(FileLock* lock) {
+  if (lock == nullptr) return;
+  CloseHandle(lock->handle);
+  delete lock;
 }
 
 FileSearch* findFirstFile(const char* pattern, FoundFile& found) {

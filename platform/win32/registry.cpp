@@ -26,10 +26,13 @@ bool writeRegistryString(const char* keyPath, const char* name, const char* text
                       KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr) != ERROR_SUCCESS)
     return false;
   const DWORD size = static_cast<DWORD>(lstrlenA(text) + 1);
-  const LONG status =
-      RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), size);
+  // The value must be on the disk before the program goes on: an update
+  // records its version only once its files are there.
+  const bool stored = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                                     size) == ERROR_SUCCESS &&
+                      RegFlushKey(key) == ERROR_SUCCESS;
   RegCloseKey(key);
-  return status == ERROR_SUCCESS;
+  return stored;
 }
 
 }  // namespace platform

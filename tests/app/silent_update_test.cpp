@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "app/program.h"
+#include "platform/headless/disk_events.h"
 #include "platform/headless/files.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
 #include "platform/headless/window.h"
-#include "update_fixture.h"
+#include "support/update_fixture.h"
 
 namespace fs = std::filesystem;
 

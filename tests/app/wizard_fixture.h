@@ -8,7 +8,7 @@
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "platform/headless/window.h"
-#include "update_fixture.h"
+#include "support/update_fixture.h"
 
 // The whole wizard as the main loop drives it, with the pointer, the buttons
 // and the keys injected between turns.

@@ -13,6 +13,7 @@
 #include "archive/file_stream.h"
 #include "archive/packer.h"
 #include "archive/path_format.h"
+#include "platform/headless/disk_events.h"
 #include "platform/headless/files.h"
 #include "support/temp_folder.h"
 

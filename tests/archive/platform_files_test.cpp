@@ -34,19 +34,35 @@ TEST(PlatformFilesTest, WildcardsFoldersMovesAndReadOnlyFilesBehaveAsOnWindows) 
   EXPECT_TRUE(plainFilesMatching("qstart\\*.none").empty());
   EXPECT_TRUE(plainFilesMatching("missing\\*.qst").empty());
 
-  // Folders are made one level at a time; moves never replace.
+  // Folders are made one level at a time; a replacement takes the target's
+  // place, and a read-only file may be renamed, keeping its attribute.
   EXPECT_FALSE(platform::createFolder("game\\sub"));
   EXPECT_TRUE(platform::createFolder("game") && platform::folderExists("game"));
-  writeFile(folder / "readme_eng.txt", "new");
-  EXPECT_TRUE(platform::moveFile("readme_eng.txt", "game\\readme.txt"));
+  EXPECT_FALSE(platform::fileExists("game"));
+  writeFile(folder / "game" / "readme.txt", "old");
+  writeFile(folder / "readme.new", "new");
+  fs::permissions(folder / "readme.new", fs::perms::owner_write, fs::perm_options::remove);
+  EXPECT_TRUE(platform::replaceFile("readme.new", "game\\readme.txt"));
   EXPECT_EQ(readFile(folder / "game" / "readme.txt"), "new");
-  EXPECT_FALSE(fs::exists(folder / "readme_eng.txt"));
-  EXPECT_FALSE(platform::folderExists("game\\readme.txt"));
+  EXPECT_FALSE(platform::fileExists("readme.new"));
+  EXPECT_TRUE(platform::fileExists("game\\readme.txt") &&
+              !platform::removeFile("game\\readme.txt"));
+
+  // One holder of a lock at a time; the drive tells its room.
+  platform::FileLock* lock = platform::lockFile("game\\lock");
+  ASSERT_NE(lock, nullptr);
+  EXPECT_EQ(platform::lockFile("game\\lock"), nullptr);
+  platform::unlockFile(lock);
+  lock = platform::lockFile("game\\lock");
+  EXPECT_NE(lock, nullptr);
+  platform::unlockFile(lock);
+  platform::DriveRoom room{};
+  EXPECT_TRUE(platform::driveRoom("game", room));
+  EXPECT_GT(room.freeBytes, 0u);
+  EXPECT_GE(room.clusterBytes, 512u);
+  EXPECT_NE(room.root[0], '\0');
 
   writeFile(folder / "other.txt", "other");
-  EXPECT_FALSE(platform::moveFile("other.txt", "game\\readme.txt"));
-  EXPECT_EQ(readFile(folder / "game" / "readme.txt"), "new");
-
   // A read-only file can be made writable and removed.
   fs::permissions(folder / "other.txt", fs::perms::owner_write, fs::perm_options::remove);
   EXPECT_TRUE(platform::makeWritable("other.txt") && platform::removeFile("other.txt"));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "archive/drive_path.h"
+#include "platform/headless/disk_events.h"
 #include "platform/headless/files.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"

@@ -1,6 +1,7 @@
-#include "update_fixture.h"
+#include "support/update_fixture.h"
 
 #include "archive/packer.h"
+#include "platform/headless/disk_events.h"
 #include "platform/headless/files.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
@@ -25,6 +26,9 @@ void UpdateFixture::SetUp() {
   fs::create_directories(game("data"));
   fs::create_directories(game("pictures"));
   writeFile(game("tx3.exe"), "old program");
+  // The journal of an update lives beside the game, away from other tests'.
+  fs::create_directories(root_ / "ProgramData");
+  headless::setCommonDataFolder((root_ / "ProgramData").string());
   headless::clearRegistry();
   headless::resetOpenedDocuments();
   headless::setRegistryValue(kGameKey, "Version", std::string("Release", 8));
@@ -33,7 +37,14 @@ void UpdateFixture::SetUp() {
 
 void UpdateFixture::TearDown() {
   EXPECT_EQ(headless::openStreamCount(), 0);  // every file the update opened is closed
+  headless::clearFileFailures();
+  headless::resetDiskEvents();
+  headless::useRealDriveRoom();
   headless::clearRegistry();
+}
+
+fs::path UpdateFixture::journal() const {
+  return root_ / "ProgramData" / "Quorvane Studios Ltd" / "tx3inst.journal";
 }
 
 fs::path UpdateFixture::game(const std::string& relative) const {
@@ -41,12 +52,15 @@ fs::path UpdateFixture::game(const std::string& relative) const {
   return relative.empty() ? folder : folder / relative;
 }
 
+fs::path UpdateFixture::entryFile(int index, const fs::path& folder) const {
+  std::string relative =
+      std::string(ArchiveEntryTable[index].destination).substr(1) + ArchiveEntryTable[index].fileName;
+  for (char& c : relative)
+    if (c == '\\') c = '/';
+  return folder / relative;
+}
+
 void UpdateFixture::expectInstalled(int first, int last, const fs::path& folder) const {
-  for (int i = first; i <= last; ++i) {
-    std::string relative =
-        std::string(ArchiveEntryTable[i].destination).substr(1) + ArchiveEntryTable[i].fileName;
-    for (char& c : relative)
-      if (c == '\\') c = '/';
-    EXPECT_EQ(readFile(folder / relative), bodies[i]) << relative;
-  }
+  for (int i = first; i <= last; ++i)
+    EXPECT_EQ(readFile(entryFile(i, folder)), bodies[i]) << entryFile(i, folder);
 }

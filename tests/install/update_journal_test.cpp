@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "install/update_journal.h"
+
+namespace {
+
+// What is written is read back whole; anything cut short or changed in its
+// framing is refused.
+TEST(UpdateJournalTest, ReadsBackWhatItWroteAndRefusesAnythingElse) {
+  UpdateJournal journal;
+  journal.committing = true;
+  std::strcpy(journal.version, "Version 3.03e (ENG,FRA,POR,ITA)");
+  std::strcpy(journal.cache, "C:\\Games\\TX3\\tx3.icd");
+  journal.targetCount = 2;
+  std::strcpy(journal.targets[0], "C:\\Games\\TX3\\tx3.exe");
+  std::strcpy(journal.targets[1], "D:\\other copy\\data\\euro.cfg");
+  char text[4096];
+  ASSERT_TRUE(formatJournal(journal, text, sizeof text));
+  const std::string written = text;
+
+  UpdateJournal read;
+  ASSERT_TRUE(parseJournal(written.data(), written.size(), read));
+  EXPECT_TRUE(read.committing);
+  EXPECT_STREQ(read.version, journal.version);
+  EXPECT_STREQ(read.cache, journal.cache);
+  EXPECT_STREQ(read.readme, "");
+  ASSERT_EQ(read.targetCount, 2);
+  EXPECT_STREQ(read.targets[1], journal.targets[1]);
+
+  EXPECT_FALSE(formatJournal(journal, text, written.size()));
+  for (size_t cut = 0; cut < written.size(); ++cut)
+    EXPECT_FALSE(parseJournal(written.data(), cut, read)) << cut;
+  for (const std::string& damaged :
+       {written + "target x\n", "x" + written,
+        std::string(written).replace(
+            written.find("staging") == std::string::npos ? written.find("committing") : 0, 10,
+            "committinx")})
+    EXPECT_FALSE(parseJournal(damaged.data(), damaged.size(), read)) << damaged;
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "install/update_version.h"
+#include "platform/headless/disk_events.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/registry.h"
+#include "support/update_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using headless::DiskEvent;
+using headless::FileOperation;
+
+// Every file under a folder with its bytes, a read-only one marked.
+using Tree = std::map<std::string, std::string>;
+
+Tree treeOf(const fs::path& folder) {
+  Tree tree;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    const bool readOnly =
+        (entry.status().permissions() & fs::perms::owner_write) == fs::perms::none;
+    tree[fs::relative(entry.path(), folder).generic_string()] =
+        readFile(entry.path()) + (readOnly ? " (read-only)" : "");
+  }
+  return tree;
+}
+
+bool endsWith(const std::string& text, const std::string& ending) {
+  return text.size() >= ending.size() &&
+         text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+class AllOrNothingTest : public UpdateFixture {
+ protected:
+  // An installed game: an old file for every entry, two of them read-only,
+  // and the game's cache.
+  void SetUp() override {
+    UpdateFixture::SetUp();
+    for (int i = 0; i < kArchiveEntryCount; ++i)
+      writeFile(entryFile(i), std::string("old ") + ArchiveEntryTable[i].fileName);
+    writeFile(game("tx3.icd"), "cache");
+    for (const char* name : {"tx3.exe", "data/club.dat"})
+      fs::permissions(game(name), fs::perms::owner_write, fs::perm_options::remove);
+    oldGame_ = treeOf(game());
+    headless::setParentConsole(false);
+  }
+  void TearDown() override {
+    headless::setParentConsole(true);
+    UpdateFixture::TearDown();
+  }
+
+  static int run(const char* line) { return runProgram(nullptr, nullptr, line); }
+
+  // The game as before the update, with the update's files beside it.
+  void restoreOldGame() {
+    for (const auto& entry : fs::recursive_directory_iterator(game()))
+      fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+    fs::remove_all(game());
+    for (const auto& [name, bytes] : oldGame_) {
+      fs::create_directories(game(name).parent_path());
+      const bool readOnly = endsWith(bytes, " (read-only)");
+      writeFile(game(name), readOnly ? bytes.substr(0, bytes.size() - 12) : bytes);
+      if (readOnly) fs::permissions(game(name), fs::perms::owner_write, fs::perm_options::remove);
+    }
+    writeFile(update("readme_eng.txt"), readme("eng"));
+    headless::setRegistryValue(kGameKey, "Version", std::string("Release", 8));
+  }
+
+  bool versionRecorded() const {
+    return headless::registryValue(kGameKey, "Version") == std::string(NEW_VERSION) + '\0';
+  }
+
+  // Each file of the game holds its old bytes or its new ones; between the
+  // two renames that replace it, the old bytes are under the kept name.
+  void expectEachFileWhole(const Tree& oldGame, const Tree& newGame, const std::string& what) {
+    Tree now = treeOf(game());
+    for (const auto& [name, bytes] : oldGame) {
+      const auto found = now.find(name);
+      if (found == now.end()) {
+        EXPECT_EQ(now[name + ".tx3inst-old"], bytes) << name << ", " << what;
+      } else if (found->second != bytes) {
+        EXPECT_EQ(found->second, newGame.at(name)) << name << ", " << what;
+      }
+    }
+  }
+
+  Tree oldGame_;
+};
+
+// The new files reach the disk before they are renamed over the old ones,
+// and the version is recorded only once the last is in place.
+void expectDurableOrder(const std::vector<DiskEvent>& events) {
+  size_t lastPlaced = 0;
+  size_t recorded = 0;
+  for (size_t i = 0; i < events.size(); ++i) {
+    const DiskEvent& event = events[i];
+    if (event.operation == FileOperation::registryWrite) recorded = i;
+    if (event.operation != FileOperation::move || !endsWith(event.path, "new")) continue;
+    lastPlaced = i;
+    const auto flushed = std::find_if(
+        events.begin(), events.begin() + static_cast<long>(i), [&](const DiskEvent& earlier) {
+          return earlier.operation == FileOperation::flush && earlier.path == event.path;
+        });
+    EXPECT_NE(flushed, events.begin() + static_cast<long>(i)) << event.path << " not flushed";
+  }
+  EXPECT_GT(recorded, lastPlaced);
+}
+
+// Whatever operation of a whole update fails, and wherever the program is
+// stopped, the game ends old or new, never a mix, once the next start has
+// recovered; and the update can always be run again to the end.
+TEST_F(AllOrNothingTest, EveryFailureAndEveryStopLeavesTheOldGameOrTheNewOne) {
+  headless::resetDiskEvents();
+  ASSERT_EQ(run("/silent"), 0);
+  const Tree newGame = treeOf(game());
+  const std::vector<DiskEvent> events = headless::diskEvents();
+  expectDurableOrder(events);
+  EXPECT_FALSE(fs::exists(update("readme_eng.txt")));
+
+  Tree oldOne = oldGame_;  // the game's cache goes with the update
+  oldOne.erase("tx3.icd");
+  for (size_t n = 0; n < events.size(); ++n) {
+    for (const bool powerCut : {false, true}) {
+      const std::string what =
+          (powerCut ? "stopped at " : "failed ") + std::to_string(n) + " (" + events[n].path + ")";
+      restoreOldGame();
+      headless::resetDiskEvents();
+      if (powerCut)
+        headless::cutPowerAtOperation(n);
+      else
+        headless::failOperationNumber(n);
+      run("/silent");
+      headless::restorePower();
+      headless::clearFileFailures();
+      if (powerCut) expectEachFileWhole(oldOne, newGame, what);
+      run("/silent /?");  // a start that recovers and does nothing else
+      Tree now = treeOf(game());
+      now.erase("tx3.icd");
+      // The game runs without its pictures list: a failure to stage it is passed over.
+      Tree expectedNew = newGame;
+      if (!powerCut && endsWith(events[n].path, "pics.cfg.tx3inst-new") &&
+          events[n].operation != FileOperation::move)
+        expectedNew["pictures/pics.cfg"] = oldGame_["pictures/pics.cfg"];
+      const bool isNew = now == expectedNew;
+      EXPECT_TRUE(isNew || now == oldOne) << what;
+      EXPECT_FALSE(fs::exists(journal())) << what;
+      const bool versionFailed = !powerCut && events[n].operation == FileOperation::registryWrite;
+      EXPECT_EQ(versionRecorded(), isNew && !versionFailed) << what;
+      const bool readmeKept = !powerCut && events[n].operation == FileOperation::remove &&
+                              endsWith(events[n].path, "readme_eng.txt");
+      EXPECT_EQ(fs::exists(update("readme_eng.txt")), !isNew || readmeKept) << what;
+      if (isNew || n % 16 != 0) continue;
+      EXPECT_EQ(run("/silent"), 0) << what;
+      EXPECT_TRUE(treeOf(game()) == newGame) << what;
+    }
+  }
+}
+
+}  // namespace
