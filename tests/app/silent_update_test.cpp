@@ -82,11 +82,13 @@ TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
   EXPECT_TRUE(headless::openedDocuments().empty());
   EXPECT_EQ(headless::windowsCreated(), 0);
 
-  // The command line, language, settings, check, 36 entries, version, quick start, exit code.
+  // The command line, language, settings, check, 36 entries staged, the
+  // commit, version, quick start, exit code.
   const std::vector<std::string> log = logLines();
-  ASSERT_EQ(log.size(), 43u);
-  EXPECT_EQ(log[5], "installed " + folder.string() + "\\data\\euro.cfg, 41 bytes");
-  EXPECT_EQ(log[41], "quick-start file removed: " + folder.string() + "\\qstart\\league.qst");
+  ASSERT_EQ(log.size(), 44u);
+  EXPECT_EQ(log[5], "staged " + folder.string() + "\\data\\euro.cfg, 41 bytes");
+  EXPECT_EQ(log[40], "installed: 36 files in place");
+  EXPECT_EQ(log[42], "quick-start file removed: " + folder.string() + "\\qstart\\league.qst");
 }
 
 // A silent run that cannot update says why in its exit code and touches
@@ -138,10 +140,11 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
   }
 }
 
-// A failed write names the entry, the file and the system's reason; a log
-// that cannot be written changes nothing of the update.
+// A failed write names the entry, the file and the system's reason, and
+// what was staged before it goes; a log that cannot be written changes
+// nothing of the update.
 TEST_F(SilentUpdateTest, TheLogNamesTheEntryTheFileAndTheCauseOfAFailedWrite) {
-  headless::failFileOperation(headless::FileOperation::write, "events_fra.cfg");
+  headless::failFileOperation(headless::FileOperation::write, "events_fra.cfg.tx3inst-new");
   EXPECT_EQ(run("/silent /log=u.log"), 4);
   const std::string data = game().string() + "\\data\\";
   const std::vector<std::string> expected = {
@@ -149,15 +152,18 @@ TEST_F(SilentUpdateTest, TheLogNamesTheEntryTheFileAndTheCauseOfAFailedWrite) {
       "language: eng",
       "registry: version \"Version 3.02 (ENG)\", folder " + game().string(),
       "source check passed",
-      "installed " + game().string() + "\\tx3.exe, 65537 bytes",
-      "installed " + data + "euro.cfg, 41 bytes",
-      "installed " + data + "events_eng.cfg, 42 bytes",
+      "staged " + game().string() + "\\tx3.exe, 65537 bytes",
+      "staged " + data + "euro.cfg, 41 bytes",
+      "staged " + data + "events_eng.cfg, 42 bytes",
       "write failed: entry events_fra.cfg, file " + data +
-          "events_fra.cfg: " + std::strerror(ENOSPC),
+          "events_fra.cfg.tx3inst-new: " + std::strerror(ENOSPC),
+      "update not completed: the staged files are removed, the game is as it was",
       "exit code 4",
   };
   EXPECT_EQ(logLines(), expected);
   EXPECT_EQ(headless::registryValue(kGameKey, "Version"), kOldVersion);
+  EXPECT_EQ(readFile(game("tx3.exe")), "old program");
+  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(game()), {}), 3);
 
   // Run again with the log unwritable, answering "No" to the quick-start question.
   headless::clearFileFailures();

@@ -7,6 +7,7 @@
 #include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
+#include "archive/packer.h"
 #include "install/update_log.h"
 #include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
@@ -65,8 +66,7 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   stopUpdateLog();
   const std::string log = readFile(update("w.log"));
   size_t entries = 0;
-  for (size_t at = log.find(" installed "); at != std::string::npos;
-       at = log.find(" installed ", at + 1))
+  for (size_t at = log.find(" staged "); at != std::string::npos; at = log.find(" staged ", at + 1))
     ++entries;
   EXPECT_EQ(entries, 36u);
   EXPECT_NE(log.find(" quick-start file removed: "), std::string::npos);
@@ -117,7 +117,9 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   click(4);
   installUntilStopped();
   ASSERT_EQ(wizard->page, PAGE_COMPLETED);
-  EXPECT_FALSE(fs::exists(update("g 2/tx3.exe")));  // installed before the failure
+  // Staged before the failure, committed with the rest.
+  EXPECT_FALSE(fs::exists(update("g 2/tx3.exe")));
+  EXPECT_EQ(readFile(game("tx3.exe")), bodies[0]);
   EXPECT_EQ(readFile(update("g 2/data/euro.cfg")), bodies[1]);
   EXPECT_EQ(readFile(update("g 2/readme.txt")), readme("fra"));
   EXPECT_EQ(headless::registryValue(kGameKey, "Location"), game().string() + '\0');
@@ -163,10 +165,11 @@ TEST_F(WizardTest, EveryButtonLeadsWhereItShould) {
   EXPECT_EQ(headless::openedDocuments().size(), 2u);
 }
 
-// While copying, an archive cut short is the update's fault; a pictures
-// list that cannot be written is passed over, a readme that cannot be is a
-// write fault.
-TEST_F(WizardTest, FaultsWhileCopyingShowTheirPagesAtTheEntryThatFailed) {
+// While copying, an archive cut short is the update's fault and a pictures
+// list that cannot be written is passed over. A file that cannot be put in
+// place stops the commit with everything put back; going on tries the commit
+// again, and Exit removes what was staged.
+TEST_F(WizardTest, FaultsShowTheirPagesAndLeaveTheGameAsItWas) {
   click(1);
   click(4);
   turn();  // the sources are fine at first
@@ -189,9 +192,42 @@ TEST_F(WizardTest, FaultsWhileCopyingShowTheirPagesAtTheEntryThatFailed) {
   wizard->page = PAGE_INSTALLING;
   installUntilStopped();
   EXPECT_EQ(wizard->page, PAGE_WRITE_ERROR);
-  EXPECT_EQ(wizard->installStep, 35);
-  expectInstalled(7, 33);
+  EXPECT_EQ(wizard->installStep, 37);
+  EXPECT_EQ(readFile(game("tx3.exe")), "old program");
+  EXPECT_EQ(readFile(game("tx3.exe.tx3inst-new")), bodies[0]);
   EXPECT_TRUE(fs::exists(update("readme_eng.txt")));
+
+  fs::remove_all(game("readme.txt"));
+  click(3);  // Back, Next, Next: the commit again
+  click(4);
+  click(4);
+  installUntilStopped();
+  EXPECT_EQ(wizard->page, PAGE_COMPLETED);
+  expectInstalled(7, 35);
+  EXPECT_FALSE(fs::exists(game("pictures")));
+  EXPECT_FALSE(fs::exists(update("readme_eng.txt")));
+  EXPECT_FALSE(fs::exists(journal()));
+}
+
+// Escape while an entry is copied ends the wizard within a slice, and
+// nothing of the update stays: not in the game, not in the journal.
+TEST_F(WizardTest, EscapeWhileInstallingLeavesTheGameAsItWas) {
+  bodies[0] = patternBytes(9 << 20, 7);  // three slices
+  writeFile(update("tx3.exe"), bodies[0]);
+  for (int i = 1; i < kArchiveEntryCount; ++i)
+    if (!isReadmeEntry(i)) writeFile(update(ArchiveEntryTable[i].fileName), bodies[i]);
+  ASSERT_TRUE(packUpdateArchive());
+  click(1);
+  click(4);
+  turn();  // the check
+  turn();  // the first slice of tx3.exe
+  EXPECT_EQ(wizard->installStep, 1);
+  EXPECT_TRUE(fs::exists(game("tx3.exe.tx3inst-new")));
+  EXPECT_FALSE(key(KEY_ESCAPE, 27));
+  wizard.reset();
+  EXPECT_EQ(readFile(game("tx3.exe")), "old program");
+  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(game()), {}), 3);
+  EXPECT_FALSE(fs::exists(journal()));
 }
 
 }  // namespace
