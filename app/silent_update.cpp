@@ -18,13 +18,20 @@ int runSilentUpdate(const CommandLineOptions& options) {
   // The settings are read even for a folder given on the command line, so
   // that the log tells what they hold; they are not changed.
   bool found = findInstallation(installedVersion, installDir);
+  // The recorded version tells of the installation the settings name: an
+  // update of another copy leaves them as they are.
+  bool recordVersion = true;
   if (options.installDir[0] != '\0') {
+    recordVersion = isSameFolder(installDir, options.installDir);
+    if (!recordVersion)
+      logEvent("the version will not be recorded: the game's settings name %s",
+               installDir[0] != '\0' ? "another installation" : "no installation");
     std::strcpy(installDir, options.installDir);
     found = holdsGame(installDir);
   }
   if (!found) return kExitNotFound;
 
-  UpdateTransaction update;
+  UpdateTransaction update(recordVersion);
   StepOutcome outcome = StepOutcome::Done;
   for (int step = 0; outcome == StepOutcome::Done || outcome == StepOutcome::Copying;) {
     outcome = takeInstallationStep(update, step, installDir, options.language);
@@ -34,5 +41,6 @@ int runSilentUpdate(const CommandLineOptions& options) {
   if (outcome == StepOutcome::TargetFault) return kExitWriteFault;
   // "Yes" is the recommended answer to the quick-start question.
   if (!options.keepQuickStart) clearQuickStart(installDir, true);
-  return kExitComplete;
+  // Deployment tools must see an installation left with its old version.
+  return update.versionMissing() ? kExitWriteFault : kExitComplete;
 }

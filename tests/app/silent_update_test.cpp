@@ -75,20 +75,27 @@ TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
   expectInstalled(0, 35, folder);
   EXPECT_FALSE(fs::exists(folder / "tx3.icd") || fs::exists(folder / "qstart" / "league.qst"));
   EXPECT_EQ(readFile(game("tx3.exe")), "old program");
-  EXPECT_EQ(headless::registryValue(kGameKey, "Version"),
-            std::string("Version 3.03e (ENG,FRA,POR,ITA)") + '\0');
+  // Another copy than the one the settings name leaves them as they are.
+  EXPECT_EQ(headless::registryValue(kGameKey, "Version"), kOldVersion);
   EXPECT_EQ(headless::registryValue(kGameKey, "Location"), game().string() + '\0');
   EXPECT_TRUE(headless::messageLog().empty());
   EXPECT_TRUE(headless::openedDocuments().empty());
   EXPECT_EQ(headless::windowsCreated(), 0);
 
-  // The command line, language, settings, check, 36 entries staged, the
-  // commit, version, quick start, exit code.
+  // The command line, language, settings, the version's fate, check, 36
+  // entries staged, the commit, quick start, exit code.
   const std::vector<std::string> log = logLines();
   ASSERT_EQ(log.size(), 44u);
-  EXPECT_EQ(log[5], "staged " + folder.string() + "\\data\\euro.cfg, 41 bytes");
-  EXPECT_EQ(log[40], "installed: 36 files in place");
+  EXPECT_EQ(log[3],
+            "the version will not be recorded: the game's settings name another installation");
+  EXPECT_EQ(log[6], "staged " + folder.string() + "\\data\\euro.cfg, 41 bytes");
+  EXPECT_EQ(log[41], "installed: 36 files in place");
   EXPECT_EQ(log[42], "quick-start file removed: " + folder.string() + "\\qstart\\league.qst");
+
+  // The folder the settings name, written with a backslash at its end.
+  EXPECT_EQ(run("/silent \"/dir=" + game().string() + "\\\""), 0);
+  EXPECT_EQ(headless::registryValue(kGameKey, "Version"),
+            std::string("Version 3.03e (ENG,FRA,POR,ITA)") + '\0');
 }
 
 // A silent run that cannot update says why in its exit code and touches
@@ -165,12 +172,14 @@ TEST_F(SilentUpdateTest, TheLogNamesTheEntryTheFileAndTheCauseOfAFailedWrite) {
   EXPECT_EQ(readFile(game("tx3.exe")), "old program");
   EXPECT_EQ(std::distance(fs::recursive_directory_iterator(game()), {}), 3);
 
-  // Run again with the log unwritable, answering "No" to the quick-start question.
+  // Run again with the log unwritable, answering "No" to the quick-start
+  // question: a version that cannot be recorded is a failed write.
   headless::clearFileFailures();
   headless::failFileOperation(headless::FileOperation::open, "u.log");
+  headless::setRegistryWritable(false);
   fs::create_directories(game("qstart"));
   writeFile(game("qstart/league.qst"), "old");
-  EXPECT_EQ(run("/silent /keepQuickStart /log=u.log"), 0);
+  EXPECT_EQ(run("/silent /keepQuickStart /log=u.log"), 4);
   expectInstalled(0, 35);
   EXPECT_TRUE(fs::exists(game("qstart/league.qst")));
   EXPECT_EQ(logLines(), expected);

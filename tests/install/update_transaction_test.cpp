@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "install/update_version.h"
 #include "platform/headless/disk_events.h"
+#include "platform/headless/files.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/registry.h"
 #include "support/update_fixture.h"
@@ -164,6 +165,49 @@ TEST_F(AllOrNothingTest, EveryFailureAndEveryStopLeavesTheOldGameOrTheNewOne) {
       EXPECT_TRUE(treeOf(game()) == newGame) << what;
     }
   }
+}
+
+// Staging needs the new files' sizes rounded up to the drive's clusters,
+// plus 1 MiB: a byte less and nothing is touched, and the log says why.
+TEST_F(AllOrNothingTest, TooLittleRoomTouchesNothing) {
+  uint64_t needed = 1 << 20;
+  for (const std::string& body : bodies) needed += (body.size() + 4095) / 4096 * 4096;
+  headless::setDriveRoom(needed - 1, 4096);
+  EXPECT_EQ(run("/silent /log=u.log"), 4);
+  EXPECT_TRUE(treeOf(game()) == oldGame_);
+  EXPECT_NE(readFile(update("u.log"))
+                .find(": " + std::to_string(needed) + " bytes needed, " +
+                      std::to_string(needed - 1) + " bytes free"),
+            std::string::npos);
+  headless::setDriveRoom(needed, 4096);
+  EXPECT_EQ(run("/silent"), 0);
+}
+
+// A file that another program holds is waited for, two seconds at most; one
+// held longer puts back every file already replaced. A stop while staging is
+// undone by the next start, which says so.
+TEST_F(AllOrNothingTest, AHeldFileIsWaitedForThenEverythingIsPutBack) {
+  headless::failFileOperation(FileOperation::move, "club.dat.tx3inst-old");
+  headless::resetPauses();
+  EXPECT_EQ(run("/silent /log=u.log"), 4);
+  EXPECT_EQ(headless::pausedMilliseconds(), 2000);
+  EXPECT_TRUE(treeOf(game()) == oldGame_);
+  EXPECT_NE(readFile(update("u.log")).find("cannot be replaced"), std::string::npos);
+
+  headless::clearFileFailures();
+  for (int held = 0; held < 5; ++held)
+    headless::failFileOperation(FileOperation::move, "club.dat.tx3inst-old", 1);
+  headless::resetPauses();
+  headless::resetDiskEvents();
+  headless::cutPowerAtOperation(300);  // while staging
+  run("/silent");
+  headless::restorePower();
+  EXPECT_TRUE(fs::exists(journal()));
+  EXPECT_EQ(run("/silent /log=u.log"), 0);
+  EXPECT_EQ(headless::pausedMilliseconds(), 50 + 100 + 200 + 400 + 800);
+  expectInstalled(0, 35);
+  EXPECT_NE(readFile(update("u.log")).find("recovery: an update stopped before its commit"),
+            std::string::npos);
 }
 
 }  // namespace
