@@ -5,9 +5,9 @@
 unset DISPLAY  # twice the window needs a larger screen than the suite's
 E2E_SCREEN=1920x1080
 source "$(dirname "$0")/lib.sh"
+wine_set_dpi "$WINEPREFIX" 192 || { echo "cannot set the display scale" >&2; exit 1; }
 source "$(dirname "$0")/wizard_lib.sh"
 
-wine_set_dpi "$WINEPREFIX" 192 || { echo "cannot set the display scale" >&2; exit 1; }
 SCALE=2
 make_update
 make_game "$GAME_DIR" Release

@@ -13,11 +13,17 @@ INSTALLED='Version 3.02 (ENG)'
 NEW='Version 3.03e (ENG,FRA,POR,ITA)'
 # How many screen pixels wide and high the window shows each page pixel.
 SCALE=1
+# The prefix's server outlives each program by half a minute: else every
+# Wine command after the last one ended starts the prefix's services again,
+# about 3 s each. (Settings that take effect when the server ends are made
+# before this file is sourced.)
+wineserver -p30 2>/dev/null
 
 # make_update [SCALE]: the update as it is shipped, in $UPDATE: update.dat,
 # the readmes and the fonts (scale as for make_demo_update.py); its entries'
 # bodies in $E2E_WORK/bodies. Every document opened with the shell from now
-# on is written to $OPENED.
+# on is written to $OPENED; $JOURNAL is where an update that has not finished
+# keeps its journal.
 make_update() {
   mkdir -p "$UPDATE"
   python3 "$e2e_root/tools/make_demo_update.py" "$E2E_WORK/bodies" --scale "${1:-1}" \
@@ -25,6 +31,8 @@ make_update() {
   for code in eng esp fra ita nor por sve; do echo "readme $code" >"$UPDATE/readme_$code.txt"; done
   cp "$e2e_root"/data/fonts/*.fnt "$UPDATE/"
   OPENED=$("$WINE" winepath -u 'C:\opened.txt' 2>/dev/null </dev/null)
+  JOURNAL=$("$WINE" winepath -u 'C:\ProgramData\Quorvane Studios Ltd\tx3inst.journal' \
+    2>/dev/null </dev/null)
   rm -f "$OPENED"
   "$WINE" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1 </dev/null
   "$WINE" reg add 'HKCR\txtfile\shell\open\command' /ve \
@@ -46,19 +54,53 @@ make_game() {
   "$WINE" reg add "$GAME_KEY" /v Location /d "$1" /f /reg:32 >/dev/null 2>&1 </dev/null
 }
 
+# entry_place NAME: where in the game's folder the entry of that name goes.
+entry_place() {
+  case $1 in
+    tx3.exe | changes.txt) echo "$1" ;;
+    pics.cfg) echo "pictures/$1" ;;
+    *) echo "data/$1" ;;
+  esac
+}
+
+# The game's files with their contents, and which are read-only (Wine shows
+# a file without write permission so), to tell whether a run touched them.
+game_files() { (cd "$GAME" && find . -type f -exec md5sum {} + | sort && find . -type f ! -perm /222); }
+
+# leftovers FOLDER...: true when a staged or an old file of an update lies there.
+leftovers() { find "$@" -name '*.tx3inst-*' | grep -q .; }
+
+# make_old_game WINDOWS_FOLDER: the first release, with an old file in every
+# entry's place, one of them read-only as a player may have left it; what it
+# holds is kept in $BEFORE.
+make_old_game() {
+  local body
+  make_game "$1" Release
+  for body in "$E2E_WORK"/bodies/*; do
+    echo "old ${body##*/}" >"$GAME/$(entry_place "${body##*/}")"
+  done
+  chmod a-w "$GAME/data/officials.dat"
+  BEFORE=$(game_files)
+}
+
+# as_before: the game holds what it held, no update's journal is left.
+as_before() { [ "$(game_files)" = "$BEFORE" ] && [ ! -e "$JOURNAL" ]; }
+
+# updated: every entry in place byte for byte, the version recorded, nothing
+# of the update left beside the game's files or in a journal.
+updated() {
+  installed_ok "$GAME" && [ "$(recorded_version)" = "$NEW" ] && not leftovers "$GAME" &&
+    [ ! -e "$JOURNAL" ]
+}
+
 # installed_ok FOLDER [--but-the-program]: every entry of the update lies
 # there byte for byte (but the first, tx3.exe, when asked).
 installed_ok() {
-  local body name place
+  local body name
   for body in "$E2E_WORK"/bodies/*; do
     name=${body##*/}
-    case $name in
-      tx3.exe) [ -n "${2:-}" ] && continue; place=/ ;;
-      changes.txt) place=/ ;;
-      pics.cfg) place=/pictures/ ;;
-      *) place=/data/ ;;
-    esac
-    cmp -s "$body" "$1$place$name" || { echo "differs: $name" >&2; return 1; }
+    [ "$name" = tx3.exe ] && [ -n "${2:-}" ] && continue
+    cmp -s "$body" "$1/$(entry_place "$name")" || { echo "differs: $name" >&2; return 1; }
   done
 }
 
@@ -139,14 +181,26 @@ catch_scene() {
   [ $caught = 0 ] || missed "$1"
 }
 
-# slice_shows FILE [--ignore ...]: lets the stopped installer run a moment,
-# then compares while it is stopped again.
-slice_shows() {
+# slice_then COMMAND...: lets the stopped installer run a moment, then runs
+# the command while it is stopped again.
+slice_then() {
   kill -CONT "$E2E_PID"
   sleep 0.02
   kill -STOP "$E2E_PID"
-  sleep 0.05  # what the installer drew reaches the display
-  shows "$@"
+  "$@"
+}
+
+# slice_shows FILE [--ignore ...]: compares once what the installer drew in a
+# slice of its run has reached the display.
+slice_shows() { slice_then sleep 0.05 && shows "$@"; }
+
+# stop_while_staging: lets the stopped installer run in slices (half a minute
+# at most) until it has staged a file, and leaves it stopped there.
+stop_while_staging() {
+  local slices=1500
+  until leftovers "$GAME"; do
+    [ $((slices -= 1)) -gt 0 ] && slice_then true || return 1
+  done
 }
 
 # click SLOT: presses and releases the left button over the control.

@@ -28,6 +28,7 @@ check "every entry installed byte for byte" installed_ok "$GAME"
 check "the readme is moved in" cmp -s <(echo "readme eng") "$GAME/readme.txt"
 check "the language readme is gone from the update" [ ! -e "$UPDATE/readme_eng.txt" ]
 check "tx3.icd is deleted" [ ! -e "$GAME/tx3.icd" ]
+check "nothing left beside the game's files" not leftovers "$GAME"
 check "the new version is recorded in the 32-bit view" [ "$(recorded_version)" = "$NEW" ]
 sleep 1
 check "Finish opened the installed readme" grep -qi 'tx3e2e\\game\\readme.txt' "$OPENED"
@@ -46,14 +47,31 @@ check "source-error page" after_key Return wait_page 5 0 "$NEW" "$GAME_DIR"
 check "nothing installed" grep -q "old program" "$GAME/tx3.exe"
 check "Escape ends" after_key Escape e2e_wait_exit
 
+# --- Escape while the update is staged: the game stays as it was, nothing
+# is left beside its files, and the update can be run again.
+echo "readme eng" >"$UPDATE/readme_eng.txt"
+make_old_game "$GAME_DIR"
+check "the wizard opens a fourth time" start_wizard
+check "English versions page" after_click 1 wait_page 2 0 "$INSTALLED" "$GAME_DIR"
+click 4  # Next
+kill -STOP "$E2E_PID"
+check "the update is staging" stop_while_staging
+xdotool key Escape
+kill -CONT "$E2E_PID"
+check "Escape while installing ends" e2e_wait_exit
+check "the game is as it was" as_before
+check "the readme stays in the update" [ -e "$UPDATE/readme_eng.txt" ]
+
 # --- French, with the data folder missing: the write-error page, then the
 # location page, where a folder typed in one burst (no pause between keys)
-# arrives whole and the update resumes there.
+# arrives whole and the update resumes there. Both folders get their files
+# at the end.
 make_game "$GAME_DIR" Release
 rm -rf "$GAME/data"
-check "the wizard opens a fourth time" start_wizard
+check "the wizard opens a fifth time" start_wizard
 check "French versions page" after_click 2 wait_page 2 2 "$INSTALLED" "$GAME_DIR"
 check "Next: write-error page" after_click 4 wait_page 9 2 "$INSTALLED" "$GAME_DIR"
+check "the staged program is not put in place yet" grep -q "old program" "$GAME/tx3.exe"
 check "Back: location page" after_click 3 wait_page 8 2 "$INSTALLED" "$GAME_DIR"
 check "the version is not recorded after a failure" [ "$(recorded_version)" = Release ]
 TYPED_DIR='C:\tx3e2e\typed folder'
@@ -66,7 +84,13 @@ check "every typed character is in the entry box" wait_page 8 2 "$INSTALLED" "$T
 check "versions page again" after_key Return wait_page 2 2 "$INSTALLED" "$TYPED_DIR"
 check "completed page" after_key Return wait_page 4 2 "$INSTALLED" "$TYPED_DIR"
 check "the update went on in the typed folder" installed_ok "$TYPED" --but-the-program
+check "the program, staged before the failure, is in the first folder" \
+  cmp -s "$E2E_WORK/bodies/tx3.exe" "$GAME/tx3.exe"
+check "and not in the typed one" [ ! -e "$TYPED/tx3.exe" ]
+check "nothing left beside either folder's files" not leftovers "$GAME" "$TYPED"
 check "the readme is moved into the typed folder" cmp -s <(echo "readme fra") "$TYPED/readme.txt"
+check "and gone from the update" [ ! -e "$UPDATE/readme_fra.txt" ]
+check "then the new version is recorded" [ "$(recorded_version)" = "$NEW" ]
 check "Escape ends on the completed page" after_key Escape e2e_wait_exit
 check "no readme opened by Escape" [ "$(grep -c readme "$OPENED")" = 1 ]
 e2e_finish
