@@ -93,9 +93,10 @@ TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
   EXPECT_EQ(log[42], "quick-start file removed: " + folder.string() + "\\qstart\\league.qst");
 
   // The folder the settings name, written with a backslash at its end.
-  EXPECT_EQ(run("/silent \"/dir=" + game().string() + "\\\""), 0);
+  EXPECT_EQ(run("/silent \"/dir=" + game().string() + "\\\" /log=u.log"), 0);
   EXPECT_EQ(headless::registryValue(kGameKey, "Version"),
             std::string("Version 3.03e (ENG,FRA,POR,ITA)") + '\0');
+  EXPECT_EQ(logLines()[85], "version recorded: Version 3.03e (ENG,FRA,POR,ITA)");
 }
 
 // A silent run that cannot update says why in its exit code and touches
@@ -112,7 +113,7 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
     std::string archive;
     int exitCode;
   } cases[] = {
-      {"no game recorded", "/silent", false, archive, 2},
+      {"no game recorded", "/silent /log=u.log", false, archive, 2},
       {"no game in the folder given", "/silent \"/dir=" + update("no game").string() + "\"", true,
        archive, 2},
       {"update.dat cut short", "/silent", true, archive.substr(0, archive.size() - 1), 3},
@@ -145,6 +146,8 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
               c.registered ? std::optional(kOldVersion) : std::nullopt)
         << c.what;
   }
+  EXPECT_NE(readFile(update("u.log")).find("registry: no version of the game recorded"),
+            std::string::npos);
 }
 
 // A failed write names the entry, the file and the system's reason, and

@@ -14,6 +14,7 @@ TEST(UpdateJournalTest, ReadsBackWhatItWroteAndRefusesAnythingElse) {
   journal.committing = true;
   std::strcpy(journal.version, "Version 3.03e (ENG,FRA,POR,ITA)");
   std::strcpy(journal.cache, "C:\\Games\\TX3\\tx3.icd");
+  std::strcpy(journal.readme, "r");
   journal.targetCount = 2;
   std::strcpy(journal.targets[0], "C:\\Games\\TX3\\tx3.exe");
   std::strcpy(journal.targets[1], "D:\\other copy\\data\\euro.cfg");
@@ -26,18 +27,17 @@ TEST(UpdateJournalTest, ReadsBackWhatItWroteAndRefusesAnythingElse) {
   EXPECT_TRUE(read.committing);
   EXPECT_STREQ(read.version, journal.version);
   EXPECT_STREQ(read.cache, journal.cache);
-  EXPECT_STREQ(read.readme, "");
+  EXPECT_STREQ(read.readme, "r");
   ASSERT_EQ(read.targetCount, 2);
   EXPECT_STREQ(read.targets[1], journal.targets[1]);
 
   EXPECT_FALSE(formatJournal(journal, text, written.size()));
   for (size_t cut = 0; cut < written.size(); ++cut)
     EXPECT_FALSE(parseJournal(written.data(), cut, read)) << cut;
+  const size_t state = written.find("committing");
   for (const std::string& damaged :
-       {written + "target x\n", "x" + written,
-        std::string(written).replace(
-            written.find("staging") == std::string::npos ? written.find("committing") : 0, 10,
-            "committinx")})
+       {written + "target x\n", "x" + written, std::string(written).replace(state, 10, "staginx"),
+        std::string(written).insert(state - 6, "readme \n")})
     EXPECT_FALSE(parseJournal(damaged.data(), damaged.size(), read)) << damaged;
 }
 

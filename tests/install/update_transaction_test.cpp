@@ -188,7 +188,14 @@ TEST_F(AllOrNothingTest, TooLittleRoomTouchesNothing) {
                 .find(": " + std::to_string(needed) + " bytes needed, " +
                       std::to_string(needed - 1) + " bytes free"),
             std::string::npos);
+  // Without a journal no update begins either.
   headless::setDriveRoom(needed, 4096);
+  headless::failFileOperation(FileOperation::open, "tx3inst.journal.new");
+  EXPECT_EQ(run("/silent /log=u.log"), 4);
+  EXPECT_TRUE(treeOf(game()) == oldGame_);
+  EXPECT_NE(readFile(update("u.log")).find("write failed: the update's journal "),
+            std::string::npos);
+  headless::clearFileFailures();
   EXPECT_EQ(run("/silent"), 0);
 }
 
