@@ -37,9 +37,9 @@ void removeCache(const char* cache) {
 // stops before can be run again. A folder that cannot be changed (a disc, a
 // read-only share) keeps it.
 void removeReadme(const char* readme) {
-  if (readme[0] == '\0' || !platform::fileExists(readme)) return;
   platform::makeWritable(readme);
-  if (!platform::removeFile(readme)) logEvent("the update's folder keeps %s", readme);
+  if (!platform::removeFile(readme) && platform::fileExists(readme))
+    logEvent("the update's folder keeps %s", readme);
 }
 
 }  // namespace
