@@ -71,7 +71,11 @@ class AllOrNothingTest : public UpdateFixture {
   static int run(const char* line) { return runProgram(nullptr, nullptr, line); }
 
   // The game as before the update, with the update's files beside it.
+  // (Most stops leave it so; writing it again would cost the most time.)
   void restoreOldGame() {
+    writeFile(update("readme_eng.txt"), readme("eng"));
+    headless::setRegistryValue(kGameKey, "Version", std::string("Release", 8));
+    if (treeOf(game()) == oldGame_) return;
     for (const auto& entry : fs::recursive_directory_iterator(game()))
       fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
     fs::remove_all(game());
@@ -81,8 +85,6 @@ class AllOrNothingTest : public UpdateFixture {
       writeFile(game(name), readOnly ? bytes.substr(0, bytes.size() - 12) : bytes);
       if (readOnly) fs::permissions(game(name), fs::perms::owner_write, fs::perm_options::remove);
     }
-    writeFile(update("readme_eng.txt"), readme("eng"));
-    headless::setRegistryValue(kGameKey, "Version", std::string("Release", 8));
   }
 
   bool versionRecorded() const {
