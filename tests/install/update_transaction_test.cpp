@@ -109,13 +109,16 @@ class AllOrNothingTest : public UpdateFixture {
 };
 
 // The new files reach the disk before they are renamed over the old ones,
-// and the version is recorded only once the last is in place.
+// and the version is recorded only once the last is in place. The journal
+// changes twice: when staging begins and when the commit does.
 void expectDurableOrder(const std::vector<DiskEvent>& events) {
   size_t lastPlaced = 0;
   size_t recorded = 0;
+  int journalChanges = 0;
   for (size_t i = 0; i < events.size(); ++i) {
     const DiskEvent& event = events[i];
     if (event.operation == FileOperation::registryWrite) recorded = i;
+    journalChanges += event.operation == FileOperation::move && endsWith(event.to, ".journal");
     if (event.operation != FileOperation::move || !endsWith(event.path, "new")) continue;
     lastPlaced = i;
     const auto flushed = std::find_if(
@@ -125,6 +128,7 @@ void expectDurableOrder(const std::vector<DiskEvent>& events) {
     EXPECT_NE(flushed, events.begin() + static_cast<long>(i)) << event.path << " not flushed";
   }
   EXPECT_GT(recorded, lastPlaced);
+  EXPECT_EQ(journalChanges, 2);
 }
 
 // Whatever operation of a whole update fails, and wherever the program is
@@ -154,7 +158,10 @@ TEST_F(AllOrNothingTest, EveryFailureAndEveryStopLeavesTheOldGameOrTheNewOne) {
       headless::restorePower();
       headless::clearFileFailures();
       if (powerCut) expectEachFileWhole(oldOne, newGame, what);
-      if (fs::exists(journal())) run("/silent /?");  // a start that recovers and does nothing else
+      // A start that recovers, says so, and does nothing else.
+      const bool recovers = fs::exists(journal());
+      fs::remove(update("r.log"));
+      if (recovers) run("/silent /? /log=r.log");
       Tree now = treeOf(game());
       now.erase("tx3.icd");
       // The game runs without its pictures list: a failure to stage it is passed over.
@@ -169,6 +176,9 @@ TEST_F(AllOrNothingTest, EveryFailureAndEveryStopLeavesTheOldGameOrTheNewOne) {
       EXPECT_EQ(versionRecorded(), isNew && !versionFailed) << what;
       const bool readmeKept = !powerCut && events[n].operation == FileOperation::remove &&
                               endsWith(events[n].path, "readme_eng.txt");
+      const char* told = isNew ? "recovery: an update stopped during its commit; its files are now"
+                               : "recovery: an update stopped before its commit; its staged files";
+      EXPECT_TRUE(!recovers || readFile(update("r.log")).find(told) != std::string::npos) << what;
       EXPECT_EQ(fs::exists(update("readme_eng.txt")), !isNew || readmeKept) << what;
       if (HasFailure()) return;  // one stop shown is enough
       if (isNew || n % 16 != 0) continue;
