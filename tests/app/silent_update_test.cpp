@@ -113,6 +113,7 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
       {"the language's readme missing", "/silent /lang=ita", true, archive, 3},
       {"packing with the files missing", "-pack /silent", true, archive, 3},
       {"a language not offered", "/silent /lang=nor", true, archive, 5},
+      {"a log in place of update.dat", "/silent /log=Update.dat", true, archive, 5},
       {"the usage", "/silent /?", true, archive, 0},
   };
   for (const auto& c : cases) {
