@@ -1,10 +1,8 @@
 #include "app/silent_update.h"
 
-#include <cstring>
-
 #include "app/command_line.h"
 #include "app/exit_code.h"
-#include "install/installation.h"
+#include "app/installation_lookup.h"
 #include "install/installation_steps.h"
 #include "install/quick_start.h"
 #include "install/readme_files.h"
@@ -14,14 +12,7 @@ int runSilentUpdate(const CommandLineOptions& options) {
   logEvent("language: %s", languageCode(options.language));
   char installedVersion[kTextRoom] = {};
   char installDir[kTextRoom] = {};
-  // The settings are read even for a folder given on the command line, so
-  // that the log tells what they hold; they are not changed.
-  bool found = findInstallation(installedVersion, installDir);
-  if (options.installDir[0] != '\0') {
-    std::strcpy(installDir, options.installDir);
-    found = holdsGame(installDir);
-  }
-  if (!found) return kExitNotFound;
+  if (!lookUpInstallation(options.installDir, installedVersion, installDir)) return kExitNotFound;
 
   StepOutcome outcome = StepOutcome::Done;
   for (int step = 0; outcome == StepOutcome::Done; ++step)

@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <string>
 
+#include "app/command_line.h"
+#include "app/language_choice.h"
+#include "app/language_tables.h"
+#include "app/program.h"
 #include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
@@ -123,6 +127,49 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   EXPECT_EQ(headless::registryValue(kGameKey, "Location"), game().string() + '\0');
   EXPECT_FALSE(key(KEY_ESCAPE, 27));  // only Finish opens the readme
   EXPECT_TRUE(headless::openedDocuments().empty());
+}
+
+// /lang= starts the wizard as if its button had been pressed; /dir= takes the
+// registered folder's place, and the version the settings record is shown
+// only for the folder they name.
+TEST_F(WizardTest, TheCommandLineChoosesTheLanguageAndTheFolder) {
+  const std::string copy = update("copy").string();
+  fs::copy(game(), copy, fs::copy_options::recursive);
+  const struct {
+    std::string line;
+    int16_t page;
+    std::string folder;
+    const char* version;
+  } starts[] = {
+      {"\"/dir=" + copy + "\"", PAGE_LANGUAGE, "c:\\tx3demo", ""},
+      {"/lang=ita", PAGE_VERSIONS, game().string(), "Version 3.02 (ENG)"},
+      {"/lang=fra \"/dir=" + game().string() + "\\\"", PAGE_VERSIONS, game().string() + "\\",
+       "Version 3.02 (ENG)"},
+      {"/lang=fra \"/dir=" + copy + "\"", PAGE_VERSIONS, copy, ""},
+      {"/lang=fra /dir=nowhere", PAGE_NOT_FOUND, "nowhere", ""},
+  };
+  for (const auto& start : starts) {
+    wizard.reset();
+    wizard = std::make_unique<TX3INST>();
+    startWizard(*wizard, parseCommandLine(start.line.c_str()));
+    EXPECT_EQ(wizard->page, start.page) << start.line;
+    EXPECT_EQ(wizard->installDir, start.folder) << start.line;
+    EXPECT_STREQ(start.page == PAGE_VERSIONS ? wizard->controls[6]->text : "", start.version);
+  }
+  EXPECT_EQ(headless::window().title, languageText(kWizardTitle, LANGUAGE_FRENCH));
+  // Chosen on the page, the language looks in the folder given all the same.
+  wizard.reset();
+  wizard = std::make_unique<TX3INST>();
+  startWizard(*wizard, parseCommandLine(("\"/dir=" + copy + "\"").c_str()));
+  wizard->Redraw();
+  click(1);
+  EXPECT_EQ(wizard->installDir, copy);
+
+  // The program starts the wizard so.
+  wizard.reset();
+  headless::postClose();
+  EXPECT_EQ(runProgram(nullptr, nullptr, "/lang=ita"), 0);
+  EXPECT_EQ(headless::window().title, languageText(kWizardTitle, LANGUAGE_ITALIAN));
 }
 
 // Where each button of each page leads (-1: the program ends), and what the
