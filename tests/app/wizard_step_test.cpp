@@ -11,6 +11,7 @@
 #include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
+#include "install/quick_start.h"
 #include "install/update_log.h"
 #include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
@@ -30,6 +31,7 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   writeFile(game("qstart/league.qst"), "old");
   writeFile(game("qstart/cup.qst"), "old");
   writeFile(game("qstart/notes.txt"), "keep");
+  writeFile(game("qstart/league.qstx"), "keep");  // its short name LEAGUE~1.QST matches *.qst
   fs::permissions(game("qstart/cup.qst"), fs::perms::owner_write, fs::perm_options::remove);
   startUpdateLog("w.log");  // the wizard logs as a silent run does
 
@@ -61,7 +63,8 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   EXPECT_TRUE(turn());
   ASSERT_EQ(wizard->page, PAGE_COMPLETED);
   EXPECT_FALSE(fs::exists(game("qstart/league.qst")) || fs::exists(game("qstart/cup.qst")));
-  EXPECT_TRUE(fs::exists(game("qstart/notes.txt")));
+  EXPECT_TRUE(fs::exists(game("qstart/notes.txt")) && fs::exists(game("qstart/league.qstx")));
+  EXPECT_FALSE(clearQuickStart(game().string().c_str(), false));
   EXPECT_TRUE(headless::openedDocuments().empty());
   EXPECT_FALSE(click(4));  // Finish
   ASSERT_EQ(headless::openedDocuments().size(), 1u);
