@@ -107,9 +107,11 @@ std::string shortNameOf(const std::string& name, std::map<std::string, int>& num
     return name;
   const size_t dot = name.find_last_of('.');
   const bool hasExtension = dot != std::string::npos && dot > name.find_first_not_of('.');
-  const std::string extension = hasExtension ? "." + shortNamePart(name.substr(dot + 1), 3) : "";
-  const std::string base = shortNamePart(name.substr(0, hasExtension ? dot : name.size()), 6);
-  return base + "~" + std::to_string(++numbers[base + extension]) + extension;
+  std::string extension;
+  if (hasExtension) extension.append(".").append(shortNamePart(name.substr(dot + 1), 3));
+  std::string shortName = shortNamePart(name.substr(0, hasExtension ? dot : name.size()), 6);
+  const int number = ++numbers[shortName + extension];
+  return shortName.append("~").append(std::to_string(number)).append(extension);
 }
 
 // Windows keeps a read-only file from being written, replaced or removed, even
