@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/system_library.h"
+
+namespace {
+
+std::vector<std::string> loads;
+
+// Windows 7 without its loader update: the search flag is an invalid parameter.
+HMODULE WINAPI refusingTheSearchFlag(LPCSTR name, HANDLE file, DWORD flags) {
+  loads.push_back(std::string(name) + " " + std::to_string(flags));
+  if ((flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return LoadLibraryExA(name, file, flags);
+}
+
+TEST(SystemLibraryTest, ARefusedSearchFlagLoadsTheLibraryByItsFullSystemPath) {
+  char system[MAX_PATH] = {};
+  ASSERT_NE(GetSystemDirectoryA(system, MAX_PATH), 0u);
+  const HMODULE library = loadSystemLibrary("oleacc.dll", refusingTheSearchFlag);
+  ASSERT_NE(library, nullptr);
+  EXPECT_EQ(loads,
+            (std::vector<std::string>{"oleacc.dll 2048", std::string(system) + "\\oleacc.dll 8"}));
+  EXPECT_EQ(loadSystemLibrary("oleacc.dll"), library);
+  EXPECT_EQ(loadSystemLibrary("not-a-system-library.dll"), nullptr);
+}
+
+}  // namespace
