@@ -31,32 +31,24 @@ bool bodyOf(const SizeTable sizes, int index, size_t size, int64_t& start) {
   return sizes[index] == 0 || start + sizes[index] <= static_cast<int64_t>(size);
 }
 
-bool startsWith(const std::string& text, const std::string& start) {
-  return text.compare(0, start.size(), start) == 0;
-}
-
 }  // namespace
 
 // The extraction reads update.dat from the current folder, so each input is
 // extracted with the scratch folder current, and a crash there happens in
 // it. libFuzzer writes a crashing input relative to the current folder: its
-// artifact paths are made absolute first, by default the folder the run
-// was started in.
+// artifact paths are made absolute first, by default the folder the run was
+// started in.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   static std::vector<std::string> kept(*argv, *argv + *argc);
-  const std::string flags[] = {"-artifact_prefix=", "-exact_artifact_path="};
-  bool prefixGiven = false;
+  // First, so that one given on the command line counts instead.
+  kept.insert(kept.begin() + 1, "-artifact_prefix=" + (fs::current_path() / "").string());
   for (std::string& argument : kept) {
-    for (const std::string& flag : flags) {
-      if (!startsWith(argument, flag)) continue;
-      argument = flag + fs::absolute(argument.substr(flag.size())).string();
-      prefixGiven = prefixGiven || flag == flags[0];
-    }
+    for (const std::string flag : {"-artifact_prefix=", "-exact_artifact_path="})
+      if (argument.rfind(flag, 0) == 0)
+        argument = flag + fs::absolute(argument.substr(flag.size())).string();
   }
-  if (!prefixGiven) kept.push_back(flags[0] + (fs::current_path() / "").string());
   static std::vector<char*> arguments;
   for (std::string& argument : kept) arguments.push_back(argument.data());
-  arguments.push_back(nullptr);
   *argc = static_cast<int>(kept.size());
   *argv = arguments.data();
   return 0;

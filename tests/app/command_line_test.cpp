@@ -59,7 +59,6 @@ TEST(CommandLineTest, SwitchesValuesAndThePackerAreTakenAsWritten) {
       {"/silent \"/dir=D:\\sw-packages\\tx3\" -LOG=x-pack.log",
        "silent lang=- dir=D:\\sw-packages\\tx3 log=x-pack.log"},
       {"-pack /dir=C:\\my-packs", "pack lang=- dir=C:\\my-packs"},
-      {"/lang=x-pack /dir-pack", "pack lang=-"},
       {"/log=UPDATE.DAT", "lang=- ?/log=UPDATE.DAT"},
       {"/silent /log=.\\readme_sve.txt", "silent lang=- ?/log=.\\readme_sve.txt"},
       {"/log=logs\\..\\Arial_14.fnt", "lang=- ?/log=logs\\..\\Arial_14.fnt"},
