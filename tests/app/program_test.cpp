@@ -55,7 +55,7 @@ TEST(UsageTest, IntoTheRedirectedOutputOnTheParentConsoleOrInOneBox) {
     headless::resetRedirectedOutput();
     headless::resetConsoleOutput();
     headless::resetMessageLog();
-    EXPECT_EQ(runProgram(nullptr, nullptr, where == kBox ? "-HELP" : "/silent /help"), 0);
+    EXPECT_EQ(runProgram(nullptr, nullptr, where == kRedirected ? "/silent /help" : "-HELP"), 0);
     const std::string shown[] = {
         headless::redirectedOutput(), headless::consoleOutput(),
         headless::messageLog().empty() ? "" : headless::messageLog()[0].text};

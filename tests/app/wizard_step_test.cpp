@@ -65,7 +65,9 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   ASSERT_EQ(wizard->page, PAGE_COMPLETED);
   EXPECT_FALSE(fs::exists(game("qstart/league.qst")) || fs::exists(game("qstart/cup.qst")));
   EXPECT_TRUE(fs::exists(game("qstart/notes.txt")) && fs::exists(game("qstart/league.qstx")));
-  EXPECT_FALSE(clearQuickStart(game().string().c_str(), false));
+  // Nor does a folder too long for the pattern hold any.
+  EXPECT_FALSE(clearQuickStart(game().string().c_str(), false) ||
+               clearQuickStart(std::string(499, 'q').c_str(), false));
   EXPECT_TRUE(headless::openedDocuments().empty());
   EXPECT_FALSE(click(4));  // Finish
   ASSERT_EQ(headless::openedDocuments().size(), 1u);
