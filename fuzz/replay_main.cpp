@@ -33,10 +33,9 @@ int main(int argc, char** argv) {
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     // libFuzzer reads the next input and writes what it finds relative to
     // the current folder.
-    if (fs::current_path() != started) {
-      std::printf("%s: the target left the current folder\n", input.c_str());
-      return 1;
-    }
+    if (fs::current_path() == started) continue;
+    std::printf("%s: the target left the current folder\n", input.c_str());
+    return 1;
   }
   std::printf("%zu inputs replayed\n", inputs.size());
   return inputs.empty() ? 1 : 0;

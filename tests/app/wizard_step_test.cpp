@@ -162,8 +162,9 @@ TEST_F(WizardTest, TheCommandLineChoosesTheLanguageAndTheFolder) {
   }
   wizard.reset();
   headless::postClose();
-  EXPECT_EQ(runProgram(nullptr, nullptr, "/lang=ita"), 0);
+  EXPECT_EQ(runProgram(nullptr, nullptr, "/lang=ita /log=w.log /bogus"), 0);
   EXPECT_EQ(headless::window().title, languageText(kWizardTitle, LANGUAGE_ITALIAN));
+  EXPECT_NE(readFile(update("w.log")).find("not understood: /bogus"), std::string::npos);
 }
 
 // Where each button of each page leads (-1: the program ends), and what the
