@@ -82,7 +82,7 @@ bool is(const Switch& found, const char* name) {
 // "-pack" anywhere, letter case as written, but in the folder or file name
 // that /dir= and /log= take.
 bool asksForPacker(const Argument& argument) {
-  Switch found;
+  Switch found{};
   if (readSwitch(argument.text, found) && found.value != nullptr &&
       (is(found, "dir") || is(found, "log")))
     return false;
@@ -117,7 +117,7 @@ bool takeValue(const char* value, char (&field)[room]) {
 }
 
 bool takeSwitch(const char* text, CommandLineOptions& options) {
-  Switch found;
+  Switch found{};
   if (!readSwitch(text, found)) return false;
   if (found.value == nullptr) {
     if (is(found, "silent"))
