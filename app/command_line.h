@@ -12,14 +12,16 @@ struct CommandLineOptions {
   bool silent = false;
   bool help = false;
   bool keepQuickStart = false;
+  bool languageChosen = false;
   int32_t language = 0;                // English unless another is chosen
   char installDir[kTextRoom] = {};     // empty: the folder the game's settings name
-  char logFile[500] = {};              // empty: no log
+  char logFile[500] = {};              // empty: no log; never one of the update's own files
   char notUnderstood[kTextRoom] = {};  // the first argument not understood; empty when none
 };
 
 CommandLineOptions parseCommandLine(const char* commandLine);
 
 // True when the command line asks for the packer: "-pack" anywhere in it,
-// letter case as written.
+// letter case as written, except inside the folder or file that /dir= or
+// /log= names.
 bool isPackerCommandLine(const char* commandLine);

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/exit_code.h"
+#include "app/language_choice.h"
 #include "app/silent_update.h"
 #include "app/tx3inst.h"
 #include "app/usage.h"
@@ -23,8 +24,9 @@ int pack(bool silent) {
   return packed ? kExitComplete : kExitSourceFault;
 }
 
-void runWizard() {
+void runWizard(const CommandLineOptions& options) {
   TX3INST* wizard = new (std::nothrow) TX3INST;
+  if (wizard != nullptr) startWizard(*wizard, options);
   if (QVIO* screen = QVIO::instance()) {
     while (screen->Step() && !screen->quitRequested()) {
       screen->PumpMessages();
@@ -46,7 +48,7 @@ int runChosenMode(const CommandLineOptions& options) {
     return kExitComplete;
   }
   if (options.silent) return runSilentUpdate(options);
-  runWizard();
+  runWizard(options);
   return kExitComplete;
 }
 

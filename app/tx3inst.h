@@ -36,6 +36,9 @@ class TX3INST : public QVIO {
   int16_t boxW = 0;
   char installedVersion[kTextRoom] = {};
   char installDir[kTextRoom] = {};
+  // Given on the command line in place of the folder the game's settings
+  // name; empty when none.
+  char givenDir[kTextRoom] = {};
   MOUSE* mouse = nullptr;
   KEYBOARD* keyboard = nullptr;
   bool quit = false;

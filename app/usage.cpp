@@ -22,5 +22,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 void showUsage(bool silent) {
-  if (!platform::writeToParentConsole(kUsage) && !silent) showMessage("Setup", kUsage);
+  if (platform::writeToRedirectedOutput(kUsage) || platform::writeToParentConsole(kUsage) || silent)
+    return;
+  showMessage("Setup", kUsage);
 }

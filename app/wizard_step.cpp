@@ -3,16 +3,13 @@
 #include <cstring>
 
 #include "app/install_sequence.h"
-#include "app/language_tables.h"
+#include "app/language_choice.h"
 #include "app/page_accessibility.h"
 #include "app/show_page.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "archive/path_format.h"
-#include "install/installation.h"
 #include "install/quick_start.h"
-#include "install/readme_files.h"
-#include "install/update_log.h"
 #include "platform/shell.h"
 #include "render/font.h"
 #include "render/frame_buffer.h"
@@ -103,15 +100,6 @@ void openInstalledReadme(const TX3INST& wizard) {
   char path[500];
   if (formatPath(path, sizeof path, "%s\\readme.txt", wizard.installDir))
     platform::openDocument(path);
-}
-
-void chooseLanguage(TX3INST& wizard, int32_t language) {
-  logEvent("language: %s", languageCode(language));
-  wizard.language = language;
-  wizard.SetTitle(languageText(kWizardTitle, language));
-  wizard.page =
-      findInstallation(wizard.installedVersion, wizard.installDir) ? PAGE_VERSIONS : PAGE_NOT_FOUND;
-  wizard.Redraw();
 }
 
 // The control may be released by a change of page, so everything needed of

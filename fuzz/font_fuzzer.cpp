@@ -20,14 +20,13 @@ char everyCode[256];
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static TestFrame* frame = [] {
-    enterScratchFolder();
     for (int code = 1; code < 256; ++code) everyCode[code - 1] = static_cast<char>(code);
     return new TestFrame(550, 350);
   }();
+  static const DRIVE_PATH folder = scratchDrivePath();
   writeInput(fontFileName(kFontBody), data, size);
   FontTable fonts;
   frame->fonts = &fonts;
-  DRIVE_PATH folder;
   const int status = loadFont(fonts, folder, kFontBody);
   if (status == kStatusOk) {
     for (const auto& [x, y] : kPositions) {

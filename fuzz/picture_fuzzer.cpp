@@ -10,8 +10,7 @@
 #include "render/image.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  enterScratchFolder();
-  static const DRIVE_PATH folder;  // made after entering the folder: it names it
+  static const DRIVE_PATH folder = scratchDrivePath();
   writeInput("input", data, size);
   IMAGE picture, copy;
   if (picture.PICTURE_LOAD(folder, "input") != 0) return 0;

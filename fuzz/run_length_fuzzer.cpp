@@ -21,9 +21,8 @@ std::vector<uint8_t> decode(const DRIVE_PATH& folder, const char* name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  enterScratchFolder();
+  static const DRIVE_PATH folder = scratchDrivePath();
   writeInput("coded.bin", data, size);
-  const DRIVE_PATH folder;
   const std::vector<uint8_t> decoded = decode(folder, "coded.bin");
   // Each code of one or two bytes stands for at most 63 bytes.
   if (decoded.size() > size * 63) std::abort();

@@ -1,6 +1,5 @@
 #include "install/installation.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -45,17 +44,4 @@ bool findInstallation(char* installedVersion, char* installDir) {
   }
   logEvent("registry: version \"%s\", folder %s", installedVersion, installDir);
   return holdsGame(installDir);
-}
-
-bool isSameFolder(const char* folder, const char* other) {
-  size_t length = std::strlen(folder);
-  size_t otherLength = std::strlen(other);
-  if (length > 0 && folder[length - 1] == '\\') --length;
-  if (otherLength > 0 && other[otherLength - 1] == '\\') --otherLength;
-  if (length != otherLength) return false;
-  for (size_t i = 0; i < length; ++i)
-    if (std::tolower(static_cast<unsigned char>(folder[i])) !=
-        std::tolower(static_cast<unsigned char>(other[i])))
-      return false;
-  return true;
 }

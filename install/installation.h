@@ -9,7 +9,3 @@ bool findInstallation(char* installedVersion, char* installDir);
 
 // True when the folder holds the game's program file.
 bool holdsGame(const char* folder);
-
-// True when both name the same folder, whatever the letter case of their
-// ASCII letters and a backslash at the end.
-bool isSameFolder(const char* folder, const char* other);

@@ -1,5 +1,7 @@
 #include "install/quick_start.h"
 
+#include <cstring>
+
 #include "archive/file_failure.h"
 #include "archive/path_format.h"
 #include "install/update_log.h"
@@ -7,9 +9,13 @@
 
 namespace {
 
-// Hidden and system files are the user's own business, not the game's.
+// Windows also matches *.qst against generated short names, so that
+// league.qstx (LEAGUE~1.QST) is found too: only a name's own extension
+// counts. Hidden and system files are the user's own business, not the game's.
 bool isQuickStartFile(const platform::FoundFile& found) {
-  return !found.isFolder && !found.isHiddenOrSystem;
+  const char* extension = std::strrchr(found.name, '.');
+  return extension != nullptr && std::strlen(extension) == 4 &&
+         sameIgnoringCase(extension, ".qst", 4) && !found.isFolder && !found.isHiddenOrSystem;
 }
 
 void removeQuickStartFile(const char* installDir, const char* name) {

@@ -38,6 +38,10 @@ class UpdateTransaction {
   // kept for another try.
   StepOutcome commit(const char* installDir);
 
+  // Whether the commit records the new version in the game's settings: only
+  // for the installation they name, whose version they record.
+  void recordVersion(bool record) { recordVersion_ = record; }
+
   // True after a commit that was to record the version and could not.
   bool versionMissing() const { return versionMissing_; }
 
@@ -54,7 +58,7 @@ class UpdateTransaction {
   StepOutcome staged(int index, CopyProgress progress);
   void release();
 
-  const bool recordVersion_;
+  bool recordVersion_ = true;
   State state_ = State::Idle;
   bool replan_ = true;
   bool copying_ = false;

@@ -16,6 +16,12 @@ constexpr int32_t kLargestSide = 1024;
 
 bool fitsTogether(const Glyph& glyph) {
   if (glyph.width < 0 || glyph.width > kLargestSide) return false;
+  // No drawable glyph is set further from its neighbours than that; the
+  // limit keeps gaps and pen positions from overflowing.
+  const auto fitsSide = [](int32_t bearing) {
+    return bearing >= -kLargestSide && bearing <= kLargestSide;
+  };
+  if (!fitsSide(glyph.leftBearing) || !fitsSide(glyph.rightBearing)) return false;
   return glyph.bytesPerRow == 0 || glyph.bytesPerRow == (glyph.width + 1) / 2;
 }
 

@@ -15,13 +15,14 @@ const Glyph& glyphOf(const BitmapFont& font, char character) {
   return font.glyphs[static_cast<unsigned char>(character)];
 }
 
+// Widths and bearings are bounded when a font is loaded, so gaps and widths
+// fit into 32 bits.
 int32_t gapBefore(const BitmapFont& font, const char* text, int position) {
   if (text[position] == 0) return 0;
-  // In 64 bits: bearings are whatever the font file says.
-  const int64_t gap = static_cast<int64_t>(font.glyphs[kSpace].width) * 3 / 4 -
+  const int32_t gap = font.glyphs[kSpace].width * 3 / 4 -
                       glyphOf(font, text[position - 1]).rightBearing -
                       glyphOf(font, text[position]).leftBearing;
-  return static_cast<int32_t>(std::clamp<int64_t>(gap, 0, INT32_MAX));
+  return std::max(gap, 0);
 }
 
 // Draws glyphs of one colour into the frame by their coverage.

@@ -7,6 +7,8 @@
 namespace {
 bool hasParentConsole = true;
 std::string written;
+bool outputRedirected = false;
+std::string redirected;
 }  // namespace
 
 namespace headless {
@@ -21,11 +23,28 @@ void resetConsoleOutput() {
   written.clear();
 }
 
+void setOutputRedirected(bool redirect) {
+  outputRedirected = redirect;
+}
+const std::string& redirectedOutput() {
+  return redirected;
+}
+void resetRedirectedOutput() {
+  redirected.clear();
+}
+
 }  // namespace headless
 
 namespace platform {
 
-// The native build is started from a shell: its console is standard output.
+// The native build is started from a shell: both lead to standard output.
+bool writeToRedirectedOutput(const char* text) {
+  if (!outputRedirected) return false;
+  redirected += text;
+  std::fputs(text, stdout);
+  return true;
+}
+
 bool writeToParentConsole(const char* text) {
   if (!hasParentConsole) return false;
   written += text;

@@ -1,5 +1,6 @@
 #include "platform/headless/files.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -59,6 +60,47 @@ bool matchesPattern(const char* name, const char* pattern) {
   const bool same = *pattern == '?' || std::tolower(static_cast<unsigned char>(*name)) ==
                                            std::tolower(static_cast<unsigned char>(*pattern));
   return same && matchesPattern(name + 1, pattern + 1);
+}
+
+// Characters a short name keeps as they are.
+bool fitsShortName(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+         (c != '\0' && std::strchr("!#$%&'()-@^_`{}~", c) != nullptr);
+}
+
+bool fitsShortNamePart(const std::string& part, size_t room) {
+  return part.size() <= room && std::all_of(part.begin(), part.end(), fitsShortName);
+}
+
+// Up to `room` characters of a name's part for its short name: spaces and
+// dots dropped, letters in capitals, characters a short name cannot hold as
+// '_'.
+std::string shortNamePart(const std::string& part, size_t room) {
+  std::string kept;
+  for (char c : part) {
+    if (kept.size() == room) break;
+    if (c == ' ' || c == '.') continue;
+    kept += fitsShortName(c) ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : '_';
+  }
+  return kept;
+}
+
+// The short name Windows gives a file whose own name is no 8.3 name, such as
+// LEAGUE~1.QST for league.qstx: six characters of the name, its number among
+// the names that begin alike, and three of the last extension. A name that
+// is short already is its own.
+std::string shortNameOf(const std::string& name, std::map<std::string, int>& numbers) {
+  const size_t firstDot = name.find('.');
+  if (firstDot != 0 && fitsShortNamePart(name.substr(0, firstDot), 8) &&
+      (firstDot == std::string::npos || fitsShortNamePart(name.substr(firstDot + 1), 3)))
+    return name;
+  const size_t dot = name.find_last_of('.');
+  const bool hasExtension = dot != std::string::npos && dot > name.find_first_not_of('.');
+  std::string extension;
+  if (hasExtension) extension.append(".").append(shortNamePart(name.substr(dot + 1), 3));
+  std::string shortName = shortNamePart(name.substr(0, hasExtension ? dot : name.size()), 6);
+  const int number = ++numbers[shortName + extension];
+  return shortName.append("~").append(std::to_string(number)).append(extension);
 }
 
 // Windows keeps a read-only file from being written, replaced or removed, even
@@ -270,10 +312,19 @@ FileSearch* findFirstFile(const char* pattern, FoundFile& found) {
 
   auto* search = new FileSearch;
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(folder, error)) {
+  // Short names are numbered in the order of the names, as if made in it.
+  std::vector<fs::directory_entry> entries;
+  for (const auto& entry : fs::directory_iterator(folder, error)) entries.push_back(entry);
+  std::sort(entries.begin(), entries.end());
+  std::map<std::string, int> shortNameNumbers;
+  for (const auto& entry : entries) {
     const std::string name = entry.path().filename().string();
+    // A pattern matches a file by its own name or by its short name.
+    const std::string shortName = shortNameOf(name, shortNameNumbers);
     FoundFile file{};
-    if (name.size() >= sizeof file.name || !matchesPattern(name.c_str(), namePattern.c_str()))
+    if (name.size() >= sizeof file.name ||
+        !(matchesPattern(name.c_str(), namePattern.c_str()) ||
+          matchesPattern(shortName.c_str(), namePattern.c_str())))
       continue;
     std::memcpy(file.name, name.c_str(), name.size() + 1);
     file.isFolder = entry.is_directory(error);

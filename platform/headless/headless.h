@@ -21,4 +21,10 @@ void setParentConsole(bool present);
 const std::string& consoleOutput();
 void resetConsoleOutput();
 
+// Whether standard output leads to a file or a pipe (false until set), and
+// what was written to it since the last reset.
+void setOutputRedirected(bool redirected);
+const std::string& redirectedOutput();
+void resetRedirectedOutput();
+
 }  // namespace headless

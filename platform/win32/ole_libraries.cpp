@@ -1,10 +1,8 @@
 #include "platform/win32/ole_libraries.h"
 
-namespace {
+#include "platform/win32/system_library.h"
 
-HMODULE loadFromSystemFolder(const char* name) {
-  return LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
+namespace {
 
 template <typename Function>
 bool find(HMODULE library, const char* name, Function& function) {
@@ -18,17 +16,17 @@ bool find(HMODULE library, const char* name, Function& function) {
 bool startObjectSystem() {
   using Initialize = HRESULT(WINAPI*)(void*, DWORD);
   Initialize initialize = nullptr;
-  if (!find(loadFromSystemFolder("ole32.dll"), "CoInitializeEx", initialize)) return false;
+  if (!find(loadSystemLibrary("ole32.dll"), "CoInitializeEx", initialize)) return false;
   // Already started on this thread, in either model, is as good.
   const HRESULT started = initialize(nullptr, COINIT_APARTMENTTHREADED);
   return SUCCEEDED(started) || started == RPC_E_CHANGED_MODE;
 }
 
 bool load(OleLibraries& libraries) {
-  const HMODULE accessibility = loadFromSystemFolder("oleacc.dll");
+  const HMODULE accessibility = loadSystemLibrary("oleacc.dll");
   return find(accessibility, "LresultFromObject", libraries.lresultFromObject) &&
          find(accessibility, "AccessibleObjectFromWindow", libraries.accessibleObjectFromWindow) &&
-         find(loadFromSystemFolder("oleaut32.dll"), "SysAllocString", libraries.allocString) &&
+         find(loadSystemLibrary("oleaut32.dll"), "SysAllocString", libraries.allocString) &&
          startObjectSystem();
 }
 

@@ -44,19 +44,25 @@ TEST(ModesTest, EachEndsWithZeroAndOneBoxWhateverTheOutcome) {
   EXPECT_EQ(std::filesystem::file_size(folder / "update.dat"), 144u + 35u * 4u);
 }
 
-// The usage goes to the console the installer was started from, or else into
-// one box; a silent run without a console shows nothing (see the silent runs).
-TEST(UsageTest, OnTheParentConsoleOrInOneBox) {
-  for (const bool console : {true, false}) {
-    headless::setParentConsole(console);
+// The usage goes to standard output when that is redirected, else to the
+// console the installer was started from, or else into one box; a silent run
+// without either shows nothing (see the silent runs).
+TEST(UsageTest, IntoTheRedirectedOutputOnTheParentConsoleOrInOneBox) {
+  enum Where { kRedirected, kConsole, kBox };
+  for (const Where where : {kRedirected, kConsole, kBox}) {
+    headless::setOutputRedirected(where == kRedirected);
+    headless::setParentConsole(where != kBox);
+    headless::resetRedirectedOutput();
     headless::resetConsoleOutput();
     headless::resetMessageLog();
-    EXPECT_EQ(runProgram(nullptr, nullptr, console ? "/silent /help" : "-HELP"), 0);
-    ASSERT_EQ(headless::messageLog().size(), console ? 0u : 1u);
-    const std::string shown = console ? headless::consoleOutput() : headless::messageLog()[0].text;
-    EXPECT_NE(shown.find("/keepquickstart"), std::string::npos) << console;
+    EXPECT_EQ(runProgram(nullptr, nullptr, where == kRedirected ? "/silent /help" : "-HELP"), 0);
+    const std::string shown[] = {
+        headless::redirectedOutput(), headless::consoleOutput(),
+        headless::messageLog().empty() ? "" : headless::messageLog()[0].text};
+    for (const Where place : {kRedirected, kConsole, kBox})
+      EXPECT_EQ(shown[place].find("/keepquickstart") != std::string::npos, place == where) << where;
   }
-  headless::setParentConsole(true);
+  headless::setParentConsole(true);  // the box's turn came last: nothing is redirected
 }
 
 }  // namespace

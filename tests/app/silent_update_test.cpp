@@ -86,8 +86,8 @@ TEST_F(SilentUpdateTest, InstallsEveryEntryWithoutWindowBoxOrReadme) {
   // entries staged, the commit, quick start, exit code.
   const std::vector<std::string> log = logLines();
   ASSERT_EQ(log.size(), 44u);
-  EXPECT_EQ(log[3],
-            "the version will not be recorded: the game's settings name another installation");
+  EXPECT_EQ(log[3], "the version will not be recorded: " + folder.string() +
+                        " is not the installation the game's settings name");
   EXPECT_EQ(log[6], "staged " + folder.string() + "\\data\\euro.cfg, 41 bytes");
   EXPECT_EQ(log[41], "installed: 36 files in place");
   EXPECT_EQ(log[42], "quick-start file removed: " + folder.string() + "\\qstart\\league.qst");
@@ -124,6 +124,7 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
       {"the language's readme missing", "/silent /lang=ita", true, archive, 3},
       {"packing with the files missing", "-pack /silent", true, archive, 3},
       {"a language not offered", "/silent /lang=nor", true, archive, 5},
+      {"a log in place of update.dat", "/silent /log=Update.dat", true, archive, 5},
       {"the usage", "/silent /?", true, archive, 0},
   };
   for (const auto& c : cases) {

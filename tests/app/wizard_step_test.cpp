@@ -3,11 +3,17 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
+#include "app/command_line.h"
+#include "app/language_choice.h"
+#include "app/language_tables.h"
+#include "app/program.h"
 #include "app/tx3inst.h"
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "archive/packer.h"
+#include "install/quick_start.h"
 #include "install/update_log.h"
 #include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
@@ -27,6 +33,7 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   writeFile(game("qstart/league.qst"), "old");
   writeFile(game("qstart/cup.qst"), "old");
   writeFile(game("qstart/notes.txt"), "keep");
+  writeFile(game("qstart/league.qstx"), "keep");  // its short name LEAGUE~1.QST matches *.qst
   fs::permissions(game("qstart/cup.qst"), fs::perms::owner_write, fs::perm_options::remove);
   startUpdateLog("w.log");  // the wizard logs as a silent run does
 
@@ -58,7 +65,10 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   EXPECT_TRUE(turn());
   ASSERT_EQ(wizard->page, PAGE_COMPLETED);
   EXPECT_FALSE(fs::exists(game("qstart/league.qst")) || fs::exists(game("qstart/cup.qst")));
-  EXPECT_TRUE(fs::exists(game("qstart/notes.txt")));
+  EXPECT_TRUE(fs::exists(game("qstart/notes.txt")) && fs::exists(game("qstart/league.qstx")));
+  // Nor does a folder too long for the pattern hold any.
+  EXPECT_FALSE(clearQuickStart(game().string().c_str(), false) ||
+               clearQuickStart(std::string(499, 'q').c_str(), false));
   EXPECT_TRUE(headless::openedDocuments().empty());
   EXPECT_FALSE(click(4));  // Finish
   ASSERT_EQ(headless::openedDocuments().size(), 1u);
@@ -125,6 +135,48 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   EXPECT_EQ(headless::registryValue(kGameKey, "Location"), game().string() + '\0');
   EXPECT_FALSE(key(KEY_ESCAPE, 27));  // only Finish opens the readme
   EXPECT_TRUE(headless::openedDocuments().empty());
+}
+
+// /lang= starts the wizard as if its button had been pressed; /dir= takes the
+// registered folder's place, also for a language chosen on the page, and
+// the version the settings record is shown only for the folder they name.
+TEST_F(WizardTest, TheCommandLineChoosesTheLanguageAndTheFolder) {
+  const std::string copy = update("copy").string();
+  fs::copy(game(), copy, fs::copy_options::recursive);
+  // The command line, then the page, folder and installed version shown.
+  const std::tuple<std::string, int16_t, std::string, const char*> starts[] = {
+      {"\"/dir=" + copy + "\"", PAGE_VERSIONS, copy, ""},
+      {"/lang=ita", PAGE_VERSIONS, game().string(), "Version 3.02 (ENG)"},
+      {"/lang=fra \"/dir=" + game().string() + "\\\"", PAGE_VERSIONS, game().string() + "\\",
+       "Version 3.02 (ENG)"},
+      {"/lang=fra \"/dir=" + copy + "\"", PAGE_VERSIONS, copy, ""},
+      {"/lang=fra /dir=nowhere", PAGE_NOT_FOUND, "nowhere", ""},
+  };
+  for (const auto& [line, page, folder, version] : starts) {
+    wizard.reset();
+    wizard = std::make_unique<TX3INST>();
+    startWizard(*wizard, parseCommandLine(line.c_str()));
+    wizard->Redraw();
+    if (wizard->page == PAGE_LANGUAGE) click(1);  // English
+    EXPECT_EQ(wizard->page, page) << line;
+    EXPECT_EQ(wizard->installDir, folder) << line;
+    EXPECT_STREQ(page == PAGE_VERSIONS ? wizard->controls[6]->text : "", version);
+  }
+  // Updating the copy leaves the registered version as it was.
+  wizard.reset();
+  wizard = std::make_unique<TX3INST>();
+  startWizard(*wizard, parseCommandLine(std::get<0>(starts[3]).c_str()));
+  wizard->Redraw();
+  click(4);
+  installUntilStopped();
+  EXPECT_EQ(wizard->page, PAGE_COMPLETED);
+  expectInstalled(0, 33, copy);
+  EXPECT_EQ(headless::registryValue(kGameKey, "Version"), std::string("Release", 8));
+  wizard.reset();
+  headless::postClose();
+  EXPECT_EQ(runProgram(nullptr, nullptr, "/lang=ita /log=w.log /bogus"), 0);
+  EXPECT_EQ(headless::window().title, languageText(kWizardTitle, LANGUAGE_ITALIAN));
+  EXPECT_NE(readFile(update("w.log")).find("not understood: /bogus"), std::string::npos);
 }
 
 // Where each button of each page leads (-1: the program ends), and what the

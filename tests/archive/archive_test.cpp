@@ -45,6 +45,10 @@ TEST_F(DrivePathTest, PathsAreRefusedPast499CharsOrMadeOnDrivesAndNavigationNeed
   EXPECT_FALSE(formatPath(&untouched, 0, "%s", "n"));  // no room at all
   EXPECT_EQ(untouched, 'u');
   EXPECT_TRUE(formatPath(buffer, 1, "%s", ""));
+  // Folders compare as Windows reads them.
+  EXPECT_TRUE(isSameFolder("C:\\Games\\TX3\\", "c:\\gAMES\\tx3"));
+  EXPECT_FALSE(isSameFolder("C:\\Games\\TX3", "C:\\Games\\TX"));
+  EXPECT_FALSE(isSameFolder("C:\\Games\\TX3", "C:\\Games\\TX4"));
 
   // Missing parents are made for paths on a drive only.
 #ifdef _WIN32

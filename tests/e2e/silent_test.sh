@@ -45,6 +45,8 @@ check "a damaged update.dat gives exit code 3" silent 3 /lang=fra
 check "no file of the game is touched" [ "$(game_files)" = "$before" ]
 check "the log says why" grep -q "source check failed: file update.dat: " "$LOG"
 cp "$E2E_WORK/whole.dat" "$UPDATE/update.dat"
+check "a log in place of update.dat is not understood" silent 5 '/log=.\UPDATE.DAT.'
+check "update.dat is left as it was" cmp -s "$UPDATE/update.dat" "$E2E_WORK/whole.dat"
 
 # --- A folder missing in the game: exit code 4, the system's reason logged.
 rm -rf "$GAME/data"
@@ -65,6 +67,11 @@ check "the log ends with the exit code" [ "$(tail -n1 "$LOG" | tr -d '\r' | cut 
 check "the log names the language" grep -q "language: fra" "$LOG"
 sleep 1
 check "nothing opened" [ ! -s "$OPENED" ]
+
+# --- The usage, with standard output redirected to a file.
+e2e_start "$UPDATE" /silent /?
+check "the usage ends with exit code 0" e2e_exits 0
+check "the usage is written to the redirected output" grep -q keepquickstart "$E2E_WORK/stdout.log"
 
 # --- A drive too small for the update (a small tmpfs as drive T:): exit code
 # 4 before anything is written; with room the same drive takes the update.

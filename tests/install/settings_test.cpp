@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "install/installation.h"
 #include "install/settings.h"
 #include "platform/headless/registry.h"
 
@@ -44,14 +43,6 @@ TEST_F(SettingsTest, ReadingNeedsNoWriteAccess) {
   EXPECT_FALSE(readSetting("Tarvex League 3", "Location", buffer, sizeof buffer));
   EXPECT_FALSE(writeSetting("Tarvex League 3", "Version", "new"));
   EXPECT_EQ(headless::registryValue(kKey, "Version"), std::string("Version 3.03e", 14));
-}
-
-TEST(SameFolderTest, LetterCaseAndABackslashAtTheEndMakeNoDifference) {
-  EXPECT_TRUE(isSameFolder("C:\\Games\\TX3", "c:\\games\\tx3\\"));
-  EXPECT_TRUE(isSameFolder("C:\\Games\\TX3\\", "C:\\Games\\TX3"));
-  EXPECT_FALSE(isSameFolder("C:\\Games\\TX3", "C:\\Games\\TX"));
-  EXPECT_FALSE(isSameFolder("C:\\Games\\TX3", "C:\\Games\\TX4"));
-  EXPECT_FALSE(isSameFolder("", "C:\\"));
 }
 
 }  // namespace

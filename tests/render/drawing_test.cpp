@@ -176,13 +176,22 @@ TEST_F(FontTest, FilesCutShortOrWithNumbersThatDoNotFitTogetherAreRefused) {
     EXPECT_EQ(writeAndLoad(kFontBody, bad), kStatusReadFailed) << numbers[1];
     EXPECT_EQ(loadedFont(&fonts, kFontBody), nullptr) << numbers[1];
   }
+  // Bearings no drawable font has would overflow the gaps.
+  for (const int32_t bearing : {1024, -1024, 1025, -1025, INT32_MIN}) {
+    fontfile::Font left = good, right = good;
+    left['A'].leftBearing = right['A'].rightBearing = bearing;
+    const int expected = bearing == 1024 || bearing == -1024 ? kStatusOk : kStatusReadFailed;
+    EXPECT_EQ(writeAndLoad(kFontBody, left), expected) << bearing;
+    EXPECT_EQ(writeAndLoad(kFontBody, right), expected) << bearing;
+  }
   fontfile::Font tall;  // glyphs without pixels: only its height can refuse it
   for (const int32_t height : {1024, 1025, -1}) {
     tall.height = height;
     EXPECT_EQ(writeAndLoad(kFontNarrow11, tall), height == 1024 ? kStatusOk : kStatusReadFailed);
   }
   const std::string bytes = fontfile::encode(good);
-  for (size_t size : {size_t{0}, size_t{3}, size_t{20}, bytes.size() - 1}) {
+  // Cut in the height, in A's pixels, in the last glyph's numbers.
+  for (size_t size : {size_t{0}, size_t{3}, size_t{4 + 34 * 16 + 2}, bytes.size() - 1}) {
     write(kFontBody, bytes.substr(0, size));
     EXPECT_EQ(load(kFontBody), kStatusReadFailed) << size;
     EXPECT_EQ(loadedFont(&fonts, kFontBody), nullptr);
