@@ -33,6 +33,7 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   writeFile(game("qstart/league.qst"), "old");
   writeFile(game("qstart/cup.qst"), "old");
   writeFile(game("qstart/notes.txt"), "keep");
+  writeFile(game("qstart/.mine.qst"), "hidden, so the player's own");
   writeFile(game("qstart/league.qstx"), "keep");  // its short name LEAGUE~1.QST matches *.qst
   fs::permissions(game("qstart/cup.qst"), fs::perms::owner_write, fs::perm_options::remove);
   startUpdateLog("w.log");  // the wizard logs as a silent run does

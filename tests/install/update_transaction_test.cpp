@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "install/update_transaction.h"
 #include "install/update_version.h"
 #include "platform/headless/disk_events.h"
 #include "platform/headless/files.h"
@@ -209,6 +210,13 @@ TEST_F(AllOrNothingTest, TooLittleRoomTouchesNothing) {
             std::string::npos);
   headless::clearFileFailures();
   EXPECT_EQ(run("/silent"), 0);
+
+  // Going on after the journal could not be written writes it first.
+  UpdateTransaction transaction;
+  headless::failFileOperation(FileOperation::open, "tx3inst.journal.new", 1);
+  EXPECT_EQ(transaction.stageEntry(1, game().string().c_str(), 0), StepOutcome::TargetFault);
+  EXPECT_EQ(transaction.stageEntry(1, game().string().c_str(), 0), StepOutcome::Done);
+  EXPECT_TRUE(fs::exists(journal()));
 }
 
 // A file that another program holds is waited for, two seconds at most; one

@@ -53,8 +53,8 @@ fs::path UpdateFixture::game(const std::string& relative) const {
 }
 
 fs::path UpdateFixture::entryFile(int index, const fs::path& folder) const {
-  std::string relative =
-      std::string(ArchiveEntryTable[index].destination).substr(1) + ArchiveEntryTable[index].fileName;
+  std::string relative = std::string(ArchiveEntryTable[index].destination).substr(1) +
+                         ArchiveEntryTable[index].fileName;
   for (char& c : relative)
     if (c == '\\') c = '/';
   return folder / relative;
