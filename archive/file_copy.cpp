@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -13,11 +14,21 @@ void unbuffer(std::FILE* file) {
   std::setvbuf(file, nullptr, _IONBF, 0);
 }
 
+// A digest as 64 lower-case hexadecimal digits.
+struct HexDigest {
+  explicit HexDigest(const uint8_t* digest) {
+    for (size_t i = 0; i < platform::kSha256Bytes; ++i)
+      std::snprintf(text + 2 * i, 3, "%02x", digest[i]);
+  }
+  char text[2 * platform::kSha256Bytes + 1];
+};
+
 }  // namespace
 
 CopyProgress FileCopy::start(platform::OwnedFile source, const char* sourceName, int64_t size,
-                             const char* targetPath, FileFailure* failure) {
+                             const char* targetPath, FileFailure* failure, const uint8_t* digest) {
   source_ = std::move(source);
+  digest_ = digest;
   sourceName_ = sourceName;
   targetPath_ = targetPath;
   failure_ = failure;
@@ -29,6 +40,8 @@ CopyProgress FileCopy::start(platform::OwnedFile source, const char* sourceName,
   unbuffer(target_.get());
   buffer_.reset(new (std::nothrow) char[kChunkBytes]);
   if (!buffer_) return targetFault("out of memory");
+  hash_.reset(digest != nullptr ? platform::startSha256() : nullptr);
+  if (digest != nullptr && !hash_) return sourceFault("its SHA-256 cannot be computed");
   return CopyProgress::Copying;
 }
 
@@ -37,12 +50,15 @@ CopyProgress FileCopy::copySome(int64_t sliceBytes) {
     const auto chunk = static_cast<size_t>(std::min(size_ - copied_, kChunkBytes));
     if (platform::readFile(source_.get(), buffer_.get(), chunk, 1) != 1)
       return sourceFault(std::feof(source_.get()) ? "the file ends too soon" : nullptr);
+    if (hash_ && !platform::addToSha256(hash_.get(), buffer_.get(), chunk))
+      return sourceFault("its SHA-256 cannot be computed");
     if (platform::writeFile(target_.get(), buffer_.get(), chunk, 1) != 1) return targetFault();
     copied_ += static_cast<int64_t>(chunk);
     sliced += static_cast<int64_t>(chunk);
   }
   if (!platform::flushFile(target_.get())) return targetFault();
   if (copied_ < size_) return CopyProgress::Copying;
+  if (!hashedAsExpected()) return CopyProgress::SourceFault;
   source_.reset();
   buffer_.reset();
   // A close that fails may have lost bytes on their way to the disk.
@@ -68,4 +84,22 @@ void FileCopy::stop() {
   target_.reset();
   source_.reset();
   buffer_.reset();
+  hash_.reset();
+}
+
+// A damaged or altered source is told by the digest it has and the one it
+// should have.
+bool FileCopy::hashedAsExpected() {
+  if (!hash_) return true;
+  uint8_t found[platform::kSha256Bytes];
+  if (!platform::finishSha256(hash_.get(), found)) {
+    sourceFault("its SHA-256 cannot be computed");
+    return false;
+  }
+  if (std::memcmp(found, digest_, sizeof found) == 0) return true;
+  char reason[200];
+  std::snprintf(reason, sizeof reason, "SHA-256 %s, expected %s", HexDigest(found).text,
+                HexDigest(digest_).text);
+  sourceFault(reason);
+  return false;
 }

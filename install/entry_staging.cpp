@@ -18,7 +18,7 @@ bool isOptionalEntry(int index) {
 }
 
 CopyProgress startStaging(FileCopy& copy, int index, const char* staged, int32_t language,
-                          FileFailure* failure) {
+                          FileFailure* failure, const uint8_t* digest) {
   int64_t size = 0;
   const char* source = kUpdateArchiveName;
   platform::OwnedFile from;
@@ -34,5 +34,5 @@ CopyProgress startStaging(FileCopy& copy, int index, const char* staged, int32_t
     noteFileFailure(failure, source);
     return CopyProgress::SourceFault;
   }
-  return copy.start(std::move(from), source, size, staged, failure);
+  return copy.start(std::move(from), source, size, staged, failure, digest);
 }

@@ -15,6 +15,6 @@ bool isOptionalEntry(int index);
 
 // Starts copying the new bytes of entry `index` into `staged`: the readme
 // from the chosen language's file beside the installer, every other entry
-// out of update.dat.
+// out of update.dat; `digest`, when given, is what they must hash to.
 CopyProgress startStaging(FileCopy& copy, int index, const char* staged, int32_t language,
-                          FileFailure* failure);
+                          FileFailure* failure, const uint8_t* digest);

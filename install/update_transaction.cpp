@@ -52,7 +52,8 @@ StepOutcome UpdateTransaction::stageEntry(int index, const char* installDir, int
   const StagingPaths paths = pathsOf(planned_[index]);
   staged_[index] = false;
   if (isReadmeEntry(index)) readmeSourcePath(language, readmeSource_, sizeof readmeSource_);
-  CopyProgress progress = startStaging(copy_, index, paths.staged, language, &failure_);
+  CopyProgress progress = startStaging(copy_, index, paths.staged, language, &failure_,
+                                       expectedDigest(digests_, index, language));
   if (progress == CopyProgress::Copying) progress = copy_.copySome(kSliceBytes);
   return staged(index, progress);
 }

@@ -6,6 +6,7 @@
 #include "archive/file_copy.h"
 #include "archive/file_failure.h"
 #include "install/step_outcome.h"
+#include "install/update_digests.h"
 #include "install/update_journal.h"
 #include "platform/files.h"
 
@@ -15,11 +16,12 @@
 // old one until all are in place, and records the version. Until the commit
 // the game is untouched; an update that stops before (a fault, the user, a
 // killed process) leaves it as it was, and a journal outside the game lets
-// the next start undo or finish what a killed process left.
+// the next start undo or finish what a killed process left. Each file is
+// hashed as it is staged when the digests tell what it must hash to.
 class UpdateTransaction {
  public:
-  // Whether the commit records the new version in the game's settings.
-  explicit UpdateTransaction(bool recordVersion = true) : recordVersion_(recordVersion) {}
+  // `digests`: what the update's files must hash to.
+  explicit UpdateTransaction(const UpdateDigests& digests = kUpdateDigests) : digests_(digests) {}
   // An update that did not complete is undone.
   ~UpdateTransaction() { abandon(); }
   UpdateTransaction(const UpdateTransaction&) = delete;
@@ -59,6 +61,7 @@ class UpdateTransaction {
   void release();
 
   bool recordVersion_ = true;
+  const UpdateDigests& digests_;
   State state_ = State::Idle;
   bool replan_ = true;
   bool copying_ = false;
