@@ -91,6 +91,9 @@ class QVIO : private platform::WindowEvents, private platform::AccessibleContent
   bool createDisplayWindow(int16_t width, int16_t height, const char* title);
   void reshapeDisplayWindow(int16_t width, int16_t height);
   void centreDisplayWindow(int16_t width, int16_t height);
+  // Places the window so that its client area holds a frame of that size
+  // exactly at the scale.
+  void fitDisplayWindow(const platform::WindowPlacement& at, int16_t width, int16_t height);
   int loadFonts(const DRIVE_PATH& directory);
 
   uint8_t minimiseOnDeactivate_ = 0;

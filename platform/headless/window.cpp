@@ -25,6 +25,8 @@ struct Desktop {
   platform::WindowEvents* listener = nullptr;
   int idleWaits = 0;
   int dpi = 96;
+  int frameBorder = headless::kFrameBorder;
+  int captionHeight = headless::kCaptionHeight;
 };
 Desktop desktop;
 
@@ -38,8 +40,8 @@ void place(int x, int y, int outerWidth, int outerHeight) {
   desktop.window.y = y;
   desktop.window.outerWidth = outerWidth;
   desktop.window.outerHeight = outerHeight;
-  desktop.screenWidth = outerWidth - 2 * headless::kFrameBorder;
-  desktop.screenHeight = outerHeight - 2 * headless::kFrameBorder - headless::kCaptionHeight;
+  desktop.screenWidth = outerWidth - 2 * desktop.frameBorder;
+  desktop.screenHeight = outerHeight - 2 * desktop.frameBorder - desktop.captionHeight;
   if (desktop.screenWidth < 0) desktop.screenWidth = 0;
   if (desktop.screenHeight < 0) desktop.screenHeight = 0;
   desktop.screen.assign(static_cast<size_t>(desktop.screenWidth) * desktop.screenHeight,
@@ -254,6 +256,11 @@ int idleWaits() {
 
 void setDisplayDpi(int dpi) {
   desktop.dpi = dpi;
+}
+
+void setWindowBorders(int frameBorder, int captionHeight) {
+  desktop.frameBorder = frameBorder;
+  desktop.captionHeight = captionHeight;
 }
 
 void resetDesktop() {

@@ -68,6 +68,9 @@ int idleWaits();
 
 // The dots per inch of the display windows open on; 96 until set.
 void setDisplayDpi(int dpi);
+// The borders windows get from now on, while the metrics keep telling the
+// simulated ones, as after a change of scale since sign-in.
+void setWindowBorders(int frameBorder, int captionHeight);
 
 // Forgets the window, the screen, the queue and the counters.
 void resetDesktop();
