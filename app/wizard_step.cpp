@@ -55,6 +55,7 @@ void editFolder(TX3INST& wizard, LogicalKey key, uint8_t character) {
     if (textWidth(wizard.frame(), kFontControls, folder) > wizard.boxW) folder[length] = '\0';
   }
   wizard.Redraw();
+  if (std::strlen(folder) != length) announceValueChange(wizard);
 }
 
 // Tab, Right and Down move the focus on; Shift+Tab, Left and Up move it back.

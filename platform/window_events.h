@@ -57,8 +57,10 @@ class WindowEvents {
   // The close box, the system menu or Alt+F4.
   virtual void closeRequested() = 0;
   virtual void keyPressed(LogicalKey key) = 0;
-  // A character typed, in the system's ANSI code page.
-  virtual void characterTyped(uint8_t character) = 0;
+  // A character typed, in the system's ANSI code page: by the key pressed
+  // last (`ofKeyPress`), or on its own, as Alt and the numeric keypad or an
+  // input method type one.
+  virtual void characterTyped(uint8_t character, bool ofKeyPress) = 0;
   // The pointer's position in client pixels; negative outside the client area.
   virtual void pointerMoved(int16_t x, int16_t y) = 0;
   virtual void buttonChanged(MouseButton button, bool down) = 0;

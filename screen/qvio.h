@@ -80,7 +80,7 @@ class QVIO : private platform::WindowEvents, private platform::AccessibleContent
   void paint() override;
   void closeRequested() override;
   void keyPressed(LogicalKey key) override;
-  void characterTyped(uint8_t character) override;
+  void characterTyped(uint8_t character, bool ofKeyPress) override;
   void pointerMoved(int16_t x, int16_t y) override;
   void buttonChanged(MouseButton button, bool down) override;
   void dpiChanged(int dpi, const platform::WindowPlacement& suggested) override;

@@ -38,8 +38,8 @@ void QVIO::keyPressed(LogicalKey key) {
   input_.keyPressed(key);
 }
 
-void QVIO::characterTyped(uint8_t character) {
-  input_.characterTyped(character);
+void QVIO::characterTyped(uint8_t character, bool ofKeyPress) {
+  input_.characterTyped(character, ofKeyPress);
 }
 
 void QVIO::pointerMoved(int16_t x, int16_t y) {

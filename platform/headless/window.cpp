@@ -233,8 +233,10 @@ void postClose() {
 void postKey(LogicalKey key) {
   post([key](platform::WindowEvents& events) { events.keyPressed(key); });
 }
-void postCharacter(uint8_t character) {
-  post([character](platform::WindowEvents& events) { events.characterTyped(character); });
+void postCharacter(uint8_t character, bool ofKeyPress) {
+  post([character, ofKeyPress](platform::WindowEvents& events) {
+    events.characterTyped(character, ofKeyPress);
+  });
 }
 void postPointer(int16_t x, int16_t y) {
   post([x, y](platform::WindowEvents& events) { events.pointerMoved(x, y); });

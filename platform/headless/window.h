@@ -56,7 +56,8 @@ void postActivation(bool active);
 void postPaint();
 void postClose();
 void postKey(LogicalKey key);
-void postCharacter(uint8_t character);
+// The character typed by the key posted last, or one typed on its own.
+void postCharacter(uint8_t character, bool ofKeyPress = true);
 void postPointer(int16_t x, int16_t y);
 void postButton(MouseButton button, bool down);
 // The window now stands on a display of `dpi` dots per inch.

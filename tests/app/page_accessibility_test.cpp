@@ -96,7 +96,9 @@ TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
     for (const AccessibleItem& item : items()) {
       heard.push_back(spoken(item));
       const bool button = item.role == AccessibleRole::pushButton;
-      EXPECT_EQ(item.focusable, button && !item.unavailable) << item.name;
+      EXPECT_EQ(item.focusable,
+                (button && !item.unavailable) || item.role == AccessibleRole::editableText)
+          << item.name;
       EXPECT_EQ(item.pressable, button && !item.unavailable) << item.name;
     }
     EXPECT_EQ(heard, said) << page;

@@ -8,6 +8,7 @@
 #include "app/wizard_control.h"
 #include "app/wizard_page.h"
 #include "install/update_log.h"
+#include "platform/headless/accessibility.h"
 #include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
@@ -87,14 +88,19 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   ASSERT_EQ(wizard->page, PAGE_LOCATION);
 
   type(std::string(300, 'W'));
+  // A screen reader hears the entry box, the second item, change.
+  const headless::AccessibleNotice folderChanged{platform::AccessibleChange::valueChanged, 1};
+  EXPECT_EQ(headless::accessibleNotices().back(), folderChanged);
   EXPECT_LE(textWidth(wizard->frame(), kFontControls, wizard->installDir), wizard->boxW);
   const std::string wider = std::string(wizard->installDir) + "W";
   EXPECT_GT(textWidth(wizard->frame(), kFontControls, wider.c_str()), wizard->boxW);
   // A folder read from the registry may already fill the field.
   std::memset(wizard->installDir, 'i', 199);
   wizard->installDir[199] = '\0';
+  headless::resetAccessibleNotices();
   type("x");
   EXPECT_EQ(std::strlen(wizard->installDir), 199u);
+  EXPECT_TRUE(headless::accessibleNotices().empty());  // refused: nothing changed
 
   click(3);  // Back to the language page
   ASSERT_EQ(wizard->page, PAGE_LANGUAGE);

@@ -122,7 +122,8 @@ TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannelsAtItsScale) {
 }
 
 // Virtual keys become the installer's keys by their low 16 bits; characters
-// are one byte of the code page and join the key that typed them. A quit
+// are one byte of the code page and join the key that typed them, unless
+// another key message came between, as Alt and the keypad type one. A quit
 // message in the queue is taken without effect.
 TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessage) {
   MOUSE mouse(screen_.input());
@@ -136,6 +137,9 @@ TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessag
 
   send(WM_KEYDOWN, 0x41, 0);
   send(WM_CHAR, 0x161, 0);
+  send(WM_KEYDOWN, VK_LEFT, 0);
+  send(WM_KEYUP, VK_LEFT, 0);
+  send(WM_CHAR, 0xE9, 0);
   send(WM_KEYDOWN, 0x10000 + VK_ESCAPE, 0);
   for (const WPARAM key : {VK_F9, VK_HOME, VK_UP, VK_DOWN, VK_SPACE, VK_TAB})
     send(WM_KEYDOWN, key, 0);
@@ -146,9 +150,10 @@ TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessag
   keyState[VK_SHIFT] = 0;
   SetKeyboardState(keyState);
   // Translated on its way through the pump, Return brought its character.
-  const std::vector<Press> decoded = {
-      {KEY_RETURN, 13}, {KEY_NONE, 0x61}, {KEY_ESCAPE, 0}, {KEY_F9, 0},  {KEY_NONE, 0},
-      {KEY_UP, 0},      {KEY_DOWN, 0},    {KEY_SPACE, 0},  {KEY_TAB, 0}, {KEY_SHIFT_TAB, 0}};
+  const std::vector<Press> decoded = {{KEY_RETURN, 13}, {KEY_NONE, 0x61}, {KEY_LEFT, 0},
+                                      {KEY_NONE, 0xE9}, {KEY_ESCAPE, 0},  {KEY_F9, 0},
+                                      {KEY_NONE, 0},    {KEY_UP, 0},      {KEY_DOWN, 0},
+                                      {KEY_SPACE, 0},   {KEY_TAB, 0},     {KEY_SHIFT_TAB, 0}};
   EXPECT_EQ(readKeys(keyboard), decoded);
 
   send(WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<WORD>(-5), 300));
@@ -158,7 +163,8 @@ TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessag
   EXPECT_EQ(screen_.input().y(), 300);
   EXPECT_TRUE(screen_.input().rightButton());
 
-  send(WM_SYSCOMMAND, SC_CLOSE, 0);  // the close box and Alt+F4
+  send(WM_SYSKEYDOWN, VK_F4, 1 << 29);  // Alt+F4: system keys go on to the system
+  screen_.PumpMessages();
   EXPECT_TRUE(screen_.quitRequested());
   EXPECT_TRUE(IsWindow(window_));
 }

@@ -127,12 +127,14 @@ TEST_F(ScreenEventsTest, KeyPressesAndButtonChangesWaitTheirTurnsInOrder) {
   cycle();
   EXPECT_EQ(headless::idleWaits(), 1);
   // Keys without a name of ours, a key that types nothing, and a character
-  // (the one beyond ASCII) posted without a key of its own.
-  const std::vector<Press> typed = {{KEY_NONE, 'a'}, {KEY_NONE, 'b'},    {KEY_ESCAPE, 27},
-                                    {KEY_LEFT, 0},   {KEY_BACKSPACE, 8}, {KEY_NONE, 0xE9}};
+  // (the one beyond ASCII, as Alt and the keypad type it) without a key of
+  // its own right after it.
+  const std::vector<Press> typed = {{KEY_NONE, 'a'},    {KEY_NONE, 'b'}, {KEY_ESCAPE, 27},
+                                    {KEY_BACKSPACE, 8}, {KEY_LEFT, 0},   {KEY_NONE, 0xE9}};
   for (const auto& [key, character] : typed) {
-    if (character < 0x80) headless::postKey(static_cast<LogicalKey>(key));
-    if (character != 0) headless::postCharacter(static_cast<uint8_t>(character));
+    const bool ofKeyPress = character < 0x80;
+    if (ofKeyPress) headless::postKey(static_cast<LogicalKey>(key));
+    if (character != 0) headless::postCharacter(static_cast<uint8_t>(character), ofKeyPress);
   }
   cycle();
   cycle();
