@@ -132,6 +132,10 @@ void QVIO::CloseGraphics() {
 }
 
 void QVIO::Present() {
+  if (newPage_) {
+    forgetInput();
+    newPage_ = false;
+  }
   if (frame_.dirty.isEmpty() || frame_.pixels == nullptr) return;
   // Without a window the platform would draw onto the whole desktop.
   if (window_ != nullptr) platform::presentImage(window_, scaledPresentation(frame_, scale_));

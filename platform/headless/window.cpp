@@ -225,7 +225,12 @@ void postActivation(bool active) {
   post([active](platform::WindowEvents& events) { events.activated(active); });
 }
 void postPaint() {
-  post([](platform::WindowEvents& events) { events.paint(); });
+  post([](platform::WindowEvents& events) {
+    events.paint({0, 0, desktop.screenWidth, desktop.screenHeight});
+  });
+}
+void postPaint(const platform::ClientRect& area) {
+  post([area](platform::WindowEvents& events) { events.paint(area); });
 }
 void postClose() {
   post([](platform::WindowEvents& events) { events.closeRequested(); });

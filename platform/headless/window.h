@@ -53,7 +53,9 @@ int lastPresentedArea();
 
 // What happens to the window, reported to the program by the next pump.
 void postActivation(bool active);
+// The whole client area, or a part of it, is to be painted again.
 void postPaint();
+void postPaint(const platform::ClientRect& area);
 void postClose();
 void postKey(LogicalKey key);
 // The character typed by the key posted last, or one typed on its own.

@@ -40,7 +40,8 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
-      listener->paint();
+      const RECT& area = paint.rcPaint;
+      listener->paint({area.left, area.top, area.right, area.bottom});
       EndPaint(window, &paint);
       return 0;
     }

@@ -51,7 +51,8 @@ class PageAccessibilityTest : public testing::Test {
 // Buttons with their names and states, labels and wrapped lines with their
 // texts, the entry box with the folder, the bar with its percentage; panels
 // and the heading are left out. A Tab on the versions page focuses its first
-// button; every page after it starts on its first, but the installing page.
+// button; every page after it starts on its default button, but the
+// installing page. The entry box takes what is typed.
 TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
   const struct {
     int16_t page;
@@ -82,8 +83,8 @@ TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
         "button Exit"}},
       {PAGE_LOCATION,
        false,
-       {"text Click 'Next' to continue", "edit = c:\\tx3demo", "button < Back focused",
-        "button Next >", "button Exit"}},
+       {"text Click 'Next' to continue", "edit = c:\\tx3demo", "button < Back",
+        "button Next > focused", "button Exit"}},
   };
   wizard_.installStep = 37;  // the check and all 36 entries done
   for (const auto& [page, tabbed, said] : pages) {

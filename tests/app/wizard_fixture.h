@@ -31,22 +31,38 @@ class WizardTest : public UpdateFixture {
     return wizard->Step();
   }
 
+  // The user acts on the page the window shows: what the last turn drew is
+  // presented first.
+  void look() { wizard->Present(); }
+
+  // The page shown at once, as a change of page shows it.
+  void show(int16_t page) {
+    wizard->page = page;
+    wizard->Redraw();
+  }
+
   // Pressed and released at the control's centre, both before the next turn.
-  bool click(int slot) {
+  void postClick(int slot) {
     const WizardControl* control = wizard->controls[slot];
     if (control == nullptr) {
       ADD_FAILURE() << "no slot " << slot << " on page " << wizard->page;
-      return true;
+      return;
     }
     headless::postPointer(static_cast<int16_t>(control->x + control->width / 2),
                           static_cast<int16_t>(control->y + control->height / 2));
     headless::postButton(MouseButton::left, true);
     headless::postButton(MouseButton::left, false);
+  }
+
+  bool click(int slot) {
+    look();
+    postClick(slot);
     turn();
     return turn();
   }
 
   bool key(LogicalKey key, uint8_t character) {
+    look();
     headless::postKey(key);
     headless::postCharacter(character);
     return turn();
@@ -55,6 +71,7 @@ class WizardTest : public UpdateFixture {
   // Typed all at once, as a busy moment or a typing tool delivers it, then
   // read one press a turn; '\b' is Backspace.
   void type(const std::string& text) {
+    look();
     for (char c : text) {
       headless::postKey(c == '\b' ? KEY_BACKSPACE : KEY_NONE);
       headless::postCharacter(static_cast<uint8_t>(c));

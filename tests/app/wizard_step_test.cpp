@@ -159,8 +159,7 @@ TEST_F(WizardTest, EveryButtonLeadsWhereItShould) {
                  {PAGE_COMPLETED, 4, -1, false}};
   for (const auto& button : buttons) {
     wizard->quit = false;
-    wizard->page = button.page;
-    wizard->Redraw();
+    show(button.page);
     const bool goesOn = click(button.slot);
     EXPECT_EQ(goesOn ? wizard->page : -1, button.leadsTo) << button.page << ", " << button.slot;
     EXPECT_EQ(fs::exists(game("qstart/league.qst")), button.quickStartKept) << button.page;

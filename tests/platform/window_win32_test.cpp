@@ -118,6 +118,15 @@ TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannelsAtItsScale) {
     EXPECT_EQ(at(201 * scale - 1, 41 * scale - 1), 0xF8F8F8u);
     EXPECT_EQ(at(201 * scale, 40 * scale), onScreen(patternPixel(201, 40)));
     EXPECT_EQ(at(200 * scale, 40 * scale - 1), onScreen(patternPixel(200, 39)));
+
+    // Uncovered, the window shows the frame at once: no turn presents it
+    // behind a message box or while the window is dragged.
+    *framePixel(frame, 100, 30) = 0x7C00;
+    const RECT uncovered = {100 * scale, 30 * scale, 101 * scale, 31 * scale};
+    InvalidateRect(window_, &uncovered, FALSE);
+    UpdateWindow(window_);
+    const std::vector<uint32_t> repainted = readClientArea(window_, clientWidth, height * scale);
+    EXPECT_EQ(repainted[30 * scale * clientWidth + 100 * scale], 0xF80000u);
   }
 }
 

@@ -3,10 +3,12 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/headless/cursor.h"
 #include "platform/headless/window.h"
+#include "platform/window.h"
 #include "screen/keyboard.h"
 #include "screen/mouse.h"
 #include "screen_support.h"
@@ -75,9 +77,10 @@ TEST_F(ScreenEventsTest, TheMouseShowsItsShapesOrTheSystemsAndRestoresTheCursorI
   }
 }
 
-// Activation and painting forget only input that the input objects would
-// read; deactivation keeps it and minimises only when asked, never while
-// the window opens.
+// Activation forgets what the input objects would read; a repaint keeps it
+// and shows the part it asks for at once, as it must inside a message box's
+// loop or a drag, where no turn presents. Deactivation keeps input and
+// minimises only when asked, never while the window opens.
 TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
   recordSomeInput();
   headless::postActivation(false);
@@ -87,24 +90,33 @@ TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
   EXPECT_EQ(readKeys(*keyboard_), (std::vector<Press>{{KEY_RETURN, 13}}));
 
   headless::postClose();
-  for (void (*post)() : {+[] { headless::postActivation(true); }, +[] { headless::postPaint(); }}) {
-    recordSomeInput();
-    post();
-    screen_.PumpMessages();
-    EXPECT_EQ(screen_.redraws, 1);
-    EXPECT_FALSE(input_.leftButton() || input_.rightButton() || input_.hasPending());
-    screen_.redraws = 0;
-  }
+  recordSomeInput();
+  headless::postActivation(true);
+  screen_.PumpMessages();
+  EXPECT_EQ(screen_.redraws, 1);
+  EXPECT_FALSE(input_.leftButton() || input_.rightButton() || input_.hasPending());
   EXPECT_TRUE(screen_.quitRequested());
   EXPECT_TRUE(headless::window().exists);
+
+  recordSomeInput();
+  fillPattern(screen_.frame(), 550, 350);  // drawn behind the dirty rectangle's back
+  headless::postPaint({100, 50, 103, 52});
+  platform::dispatchWaitingMessages();
+  EXPECT_EQ(screen_.redraws, 2);
+  EXPECT_TRUE(input_.rightButton() && input_.hasPending());
+  for (const auto& [x, y] : {std::pair{100, 50}, std::pair{102, 51}})
+    EXPECT_EQ(headless::screenPixel(x, y), onScreen(patternPixel(x, y)));
+  for (const auto& [x, y] : {std::pair{99, 50}, std::pair{103, 51}, std::pair{100, 52}})
+    EXPECT_EQ(headless::screenPixel(x, y), 0u) << x << "," << y;
+  EXPECT_EQ(readKeys(*keyboard_), (std::vector<Press>{{KEY_RETURN, 13}}));
 
   mouse_.reset();
   keyboard_.reset();
   recordSomeInput();
-  headless::postPaint();
+  headless::postActivation(true);
   headless::postPointer(7, 8);
   screen_.PumpMessages();
-  EXPECT_EQ(screen_.redraws, 1);
+  EXPECT_EQ(screen_.redraws, 3);
   EXPECT_TRUE(input_.leftButton() && input_.hasPending());
 
   ASSERT_EQ(screen_.OpenGraphics(550, 350, "Setup", 1, fonts_.path), 0);
