@@ -141,7 +141,7 @@ TEST_F(KeyboardTest, ARepaintLosesNothingThatWaits) {
   headless::postButton(MouseButton::left, false);
   turn();
   turn();
-  EXPECT_EQ(wizard->page, PAGE_VERSIONS);
+  ASSERT_EQ(wizard->page, PAGE_VERSIONS);
   EXPECT_FALSE(next.pressed);
 
   key(KEY_RETURN, '\r');
