@@ -110,6 +110,10 @@ TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
     EXPECT_EQ((std::array{last.x, last.y, last.width, last.height}),
               (std::array{2 * exit.x, 2 * exit.y, 2 * (exit.width + 1), 2 * (exit.height + 1)}))
         << page;
+    // The installing page's text stands where it is drawn, 40 pixels above the bar.
+    if (page == PAGE_INSTALLING) {
+      EXPECT_EQ(items().front().y, 2 * (wizard_.boxY - 40));
+    }
   }
 }
 

@@ -90,9 +90,11 @@ TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
 
   headless::postClose();
   recordSomeInput();
+  headless::postPointer(7, 8);  // the pointer keeps its latest position
   headless::postActivation(true);
   screen_.PumpMessages();
   EXPECT_EQ(screen_.redraws, 1);
+  EXPECT_TRUE(input_.x() == 7 && input_.y() == 8);
   EXPECT_FALSE(input_.leftButton() || input_.rightButton() || input_.hasPending());
   EXPECT_TRUE(screen_.quitRequested());
   EXPECT_TRUE(headless::window().exists);
