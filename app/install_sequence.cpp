@@ -29,7 +29,7 @@ void performInstallationStep(TX3INST& wizard) {
     case StepOutcome::Done:
       showProgress(wizard);
       ++wizard.installStep;
-      announceProgress(wizard);
+      announceValueChange(wizard);
       break;
     case StepOutcome::SourceFault:
       showPage(wizard, PAGE_SOURCE_ERROR);

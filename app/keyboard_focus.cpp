@@ -32,9 +32,14 @@ void KeyboardFocus::move(std::span<WizardControl* const> slots, bool forward) {
   slot_ = buttons[static_cast<size_t>(next)];
 }
 
-void KeyboardFocus::enterPage(std::span<WizardControl* const> slots, bool pageTakesFocus) {
-  slot_ = -1;
-  if (used_ && pageTakesFocus) move(slots, true);
+void KeyboardFocus::enterPage(std::span<WizardControl* const> slots, bool pageTakesFocus,
+                              int defaultSlot) {
+  slot_ = defaultSlot;
+  if (!used_ || !pageTakesFocus) {
+    slot_ = -1;
+  } else if (focused(slots) == nullptr) {
+    move(slots, true);
+  }
 }
 
 void KeyboardFocus::mark(std::span<WizardControl* const> slots) const {

@@ -7,7 +7,7 @@ struct WizardControl;
 // Which button of the page the keyboard works. Nothing has the focus until
 // the user first moves it with Tab or an arrow key, so that the pages look
 // as they always did to a user of the mouse; from then on every new page
-// starts with the focus on its first button.
+// starts with the focus on its default button.
 class KeyboardFocus {
  public:
   // The slot of the focused button, or -1.
@@ -18,9 +18,11 @@ class KeyboardFocus {
   // last. Disabled buttons, labels and panels are passed over.
   void move(std::span<WizardControl* const> slots, bool forward);
 
-  // A page was just built. It starts on its first button when the keyboard
-  // has been used and the page lets anything take the focus.
-  void enterPage(std::span<WizardControl* const> slots, bool pageTakesFocus);
+  // A page was just built. When the keyboard has been used and the page lets
+  // anything take the focus, it starts on `defaultSlot`, the button Enter
+  // presses without focus, or on its first button where that one is missing
+  // or cannot be pressed; so Enter goes on.
+  void enterPage(std::span<WizardControl* const> slots, bool pageTakesFocus, int defaultSlot);
 
   // Marks the focused control, and only it, for drawing.
   void mark(std::span<WizardControl* const> slots) const;

@@ -21,13 +21,14 @@ using platform::AccessibleRole;
 // Stands for the installing page's "Updating..." text, which is drawn
 // straight into the frame, not made a control.
 constexpr int kUpdatingLine = -1;
-// The trough that the installing page fills as entries are installed.
-constexpr int kProgressTroughSlot = 2;
+// What shows a value: the trough that the installing page fills as entries
+// are installed, the location page's entry box.
+constexpr int kValueSlot = 2;
 // The installing page's text, as far above the bar as Redraw draws it.
 constexpr int kUpdatingLineAbove = 40;
 
 bool isProgressBar(const TX3INST& wizard, int slot) {
-  return wizard.page == PAGE_INSTALLING && slot == kProgressTroughSlot;
+  return wizard.page == PAGE_INSTALLING && slot == kValueSlot;
 }
 
 bool readerSees(const TX3INST& wizard, int slot) {
@@ -95,8 +96,10 @@ AccessibleItem describeSlot(const TX3INST& wizard, int slot) {
     item.role = AccessibleRole::progressBar;
     std::snprintf(item.value, sizeof item.value, "%d%%", installedPercent(wizard));
   } else if (control.kind == KIND_ENTRY) {
+    // Typing goes there whatever button has the focus.
     item.role = AccessibleRole::editableText;
     copyText(item.value, wizard.installDir);
+    item.focusable = true;
   } else {
     item.role = AccessibleRole::pushButton;
     copyText(item.name, control.text);
@@ -140,7 +143,6 @@ void announceFocus(const TX3INST& wizard) {
   wizard.announce(platform::AccessibleChange::focusMoved, itemOfSlot(wizard, wizard.focus.slot()));
 }
 
-void announceProgress(const TX3INST& wizard) {
-  wizard.announce(platform::AccessibleChange::valueChanged,
-                  itemOfSlot(wizard, kProgressTroughSlot));
+void announceValueChange(const TX3INST& wizard) {
+  wizard.announce(platform::AccessibleChange::valueChanged, itemOfSlot(wizard, kValueSlot));
 }

@@ -48,3 +48,7 @@ void TX3INST::releaseControls() {
     control = nullptr;
   }
 }
+
+void TX3INST::releaseHeldButtons() {
+  letGoWithoutClick(controls);
+}

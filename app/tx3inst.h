@@ -25,6 +25,7 @@ class TX3INST : public QVIO {
   bool Step() override;
   // The installing page performs one step per turn without waiting for input.
   bool wantsNextStepAtOnce() const override { return page == PAGE_INSTALLING; }
+  void releaseHeldButtons() override;
   int describeContent(std::span<platform::AccessibleItem> items) const override;
   bool pressContentItem(int index) override;
 

@@ -64,13 +64,7 @@ WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height
                              ControlKind kind, int32_t target, uint16_t textColour) {
   WizardControl* control = new (std::nothrow) WizardControl{};
   if (control == nullptr) return nullptr;
-  // A 199-character folder plus the entry box's cursor bar would not fit with
-  // its terminating zero: keep what fits.
-  if (text != nullptr) {
-    const size_t length = strnlen(text, kTextRoom - 1);
-    std::memcpy(control->text, text, length);
-    control->text[length] = '\0';
-  }
+  if (text != nullptr) setControlText(*control, text);
   control->x = x;
   control->y = y;
   control->width = width;
@@ -79,6 +73,14 @@ WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height
   control->kind = kind;
   control->textColour = textColour;
   return control;
+}
+
+// A 199-character folder plus the entry box's cursor bar would not fit with
+// its terminating zero: keep what fits.
+void setControlText(WizardControl& control, const char* text) {
+  const size_t length = strnlen(text, kTextRoom - 1);
+  std::memcpy(control.text, text, length);
+  control.text[length] = '\0';
 }
 
 void drawControl(FrameBuffer& frame, const WizardControl* control) {
@@ -155,6 +157,14 @@ void pressWithoutMouse(FrameBuffer& frame, WizardControl& control) {
   control.pressed = true;
   control.releasePending = true;
   drawControl(frame, &control);
+}
+
+void letGoWithoutClick(std::span<WizardControl* const> slots) {
+  for (WizardControl* control : slots) {
+    if (control == nullptr || !control->lastButton) continue;
+    control->lastButton = false;
+    control->pressed = false;
+  }
 }
 
 bool releasePressedButtons(std::span<WizardControl* const> slots) {

@@ -46,6 +46,10 @@ WizardControl* createControl(int16_t x, int16_t y, int16_t width, int16_t height
 // a label, the entry box or a button shown disabled.
 bool canBePressed(const WizardControl& control);
 
+// Replaces the control's text; one of kTextRoom characters or more keeps its
+// first kTextRoom - 1.
+void setControlText(WizardControl& control, const char* text);
+
 // Draws the control into the frame; a null control draws nothing.
 void drawControl(FrameBuffer& frame, const WizardControl* control);
 
@@ -64,6 +68,10 @@ void pressWithoutMouse(FrameBuffer& frame, WizardControl& control);
 // Turns the buttons pressed without the mouse into clicks that their next
 // hit test reports; true when there was one.
 bool releasePressedButtons(std::span<WizardControl* const> slots);
+
+// Lets go of the buttons the left button was seen holding, without a click:
+// that press counts no more.
+void letGoWithoutClick(std::span<WizardControl* const> slots);
 
 // Releases what the slot held and puts `control` (possibly null) there.
 void putControl(std::span<WizardControl*> slots, int slot, WizardControl* control);

@@ -18,3 +18,9 @@ enum WizardPage : int16_t {
 };
 
 inline constexpr int16_t kPageCount = 11;
+
+// The slot of the button that Enter presses when nothing has the focus: the
+// right-hand button of the panel, or "Yes" on the quick-start question. -1
+// where Enter presses nothing: the language and installing pages have no
+// such button, and Enter leaves the incompatibility notice alone.
+int defaultButtonSlot(int16_t page);

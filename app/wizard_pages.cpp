@@ -19,6 +19,8 @@ namespace {
 constexpr uint16_t kYellow = 0xFFE0;
 constexpr uint16_t kBlue = 31;
 constexpr uint16_t kBlack = 0;
+// The location page's entry box.
+constexpr int kEntrySlot = 2;
 
 int16_t at16(int value) {
   return static_cast<int16_t>(value);
@@ -66,11 +68,11 @@ class PageBuilder {
   PageBuilder(TX3INST& wizard, const PageLayout& layout)
       : wizard_(wizard), l_(layout), language_(wizard.language) {}
 
-  // Returns false when the page's controls are not to be drawn.
-  bool build(bool entered) {
+  // Makes the page's controls; returns false when they are not to be drawn.
+  bool build() {
     switch (wizard_.page) {
       case PAGE_LANGUAGE:
-        return entered ? buildLanguagePage() : true;
+        return buildLanguagePage();
       case PAGE_NOT_FOUND:
         twoLineError(inactiveBack(), exitButton(), kNotFoundText, kReinstallHint);
         break;
@@ -106,6 +108,21 @@ class PageBuilder {
         break;
     }
     return true;
+  }
+
+  // What the page shows of the wizard's state besides its controls' making:
+  // the installing page's text, the folder typed so far.
+  void refresh() {
+    if (wizard_.page == PAGE_INSTALLING)
+      drawText(wizard_.frame(), l_.px, at16(wizard_.boxY - 40), kFontBody, kYellow,
+               text(kUpdatingText));
+    WizardControl* box = wizard_.controls[kEntrySlot];
+    if (wizard_.page == PAGE_LOCATION && box != nullptr) {
+      // The bar stands for the cursor at the end of the typed folder.
+      char entry[kTextRoom + 2];
+      std::snprintf(entry, sizeof entry, "%s|", wizard_.installDir);
+      setControlText(*box, entry);
+    }
   }
 
  private:
@@ -187,8 +204,6 @@ class PageBuilder {
                                           at16(wizard_.boxW - 20), 20, "", KIND_INACTIVE, 0, 0);
     if (trough != nullptr) trough->pressed = true;
     put(2, trough);
-    drawText(wizard_.frame(), l_.px, at16(wizard_.boxY - 40), kFontBody, kYellow,
-             text(kUpdatingText));
   }
 
   void buildQuickStart() {
@@ -209,13 +224,10 @@ class PageBuilder {
     wizard_.boxY = at16((wizard_.height() - l_.heading) / 2 + 40);
     wizard_.boxW = at16(l_.pw - 20);
     outerPanel();
-    // The bar stands for the cursor at the end of the typed folder.
-    char entry[kTextRoom + 2];
-    std::snprintf(entry, sizeof entry, "%s|", wizard_.installDir);
     WizardControl* box =
-        createControl(wizard_.boxX, wizard_.boxY, wizard_.boxW, 25, entry, KIND_ENTRY, 0, kBlack);
+        createControl(wizard_.boxX, wizard_.boxY, wizard_.boxW, 25, "", KIND_ENTRY, 0, kBlack);
     if (box != nullptr) box->pressed = true;
-    put(2, box);
+    put(kEntrySlot, box);
     put(3, leftButton(kBackText, KIND_GOTO, PAGE_LANGUAGE));
     put(4, rightButton(kNextText, KIND_GOTO, PAGE_VERSIONS));
     int16_t slot = 5;
@@ -234,21 +246,42 @@ class PageBuilder {
 
 }  // namespace
 
+int defaultButtonSlot(int16_t page) {
+  switch (page) {
+    case PAGE_NOT_FOUND:
+    case PAGE_VERSIONS:
+    case PAGE_COMPLETED:
+    case PAGE_SOURCE_ERROR:
+    case PAGE_INSTALLATION_CORRUPT:
+    case PAGE_QUICKSTART:
+    case PAGE_LOCATION:
+    case PAGE_WRITE_ERROR:
+      return 4;
+    default:
+      return -1;
+  }
+}
+
+// A page's controls are made when it is entered and kept while it is shown,
+// so that a repaint loses no press, click or focus on them.
 bool TX3INST::Redraw() {
   if (!isFrameReady(frame())) return true;
   drawBackground(frame());
   drawHeading(frame(), language);
   const bool entered = page != builtPage;
+  PageBuilder builder(*this, layoutFor(frame()));
+  bool drawn = true;
   if (entered) {
     releaseControls();
     putControl(controls, 0,
                createControl(at16(width() - 100), at16(height() - 40), 80, 20,
                              languageText(kExitText, language), KIND_EXIT, 0, kBlack));
+    drawn = builder.build();
+    // While installing nothing takes the focus, so no key can stop the update.
+    focus.enterPage(controls, page != PAGE_INSTALLING, defaultButtonSlot(page));
+    newPageDrawn();
   }
-  const PageLayout layout = layoutFor(frame());
-  const bool drawn = PageBuilder(*this, layout).build(entered);
-  // While installing nothing takes the focus, so no key can stop the update.
-  if (entered) focus.enterPage(controls, page != PAGE_INSTALLING);
+  builder.refresh();
   focus.mark(controls);
   if (drawn) {
     for (const WizardControl* control : controls) drawControl(frame(), control);

@@ -18,27 +18,7 @@
 
 namespace {
 
-constexpr int kEnterSlot = 4;
 constexpr int kLongestFolder = kTextRoom - 1;
-
-// Enter presses the button of slot 4: the right-hand button of the panel, or
-// "Yes" on the quick-start question. The language and installing pages have
-// none, and Enter leaves the incompatibility notice alone.
-bool enterPressesButton(int16_t page) {
-  switch (page) {
-    case PAGE_NOT_FOUND:
-    case PAGE_VERSIONS:
-    case PAGE_COMPLETED:
-    case PAGE_SOURCE_ERROR:
-    case PAGE_INSTALLATION_CORRUPT:
-    case PAGE_QUICKSTART:
-    case PAGE_LOCATION:
-    case PAGE_WRITE_ERROR:
-      return true;
-    default:
-      return false;
-  }
-}
 
 void editFolder(TX3INST& wizard, LogicalKey key, uint8_t character) {
   char* folder = wizard.installDir;
@@ -52,6 +32,7 @@ void editFolder(TX3INST& wizard, LogicalKey key, uint8_t character) {
     if (textWidth(wizard.frame(), kFontControls, folder) > wizard.boxW) folder[length] = '\0';
   }
   wizard.Redraw();
+  if (std::strlen(folder) != length) announceValueChange(wizard);
 }
 
 // Tab, Right and Down move the focus on; Shift+Tab, Left and Up move it back.
@@ -77,7 +58,7 @@ void readKeyboard(TX3INST& wizard) {
   LogicalKey key = KEY_NONE;
   if (wizard.keyboard == nullptr || !wizard.keyboard->ReadKey(character, key)) return;
   if (key == KEY_ESCAPE) wizard.quit = true;
-  // Nothing may stop an update half done.
+  // The installing page has no buttons: only Escape, which undoes the update.
   if (wizard.page == PAGE_INSTALLING) return;
   bool forward = true;
   if (movesFocus(key, forward)) {
@@ -89,8 +70,9 @@ void readKeyboard(TX3INST& wizard) {
     pressWithoutMouse(wizard.frame(), *focused);
     return;
   }
-  if (key == KEY_RETURN && enterPressesButton(wizard.page)) {
-    if (WizardControl* button = wizard.controls[kEnterSlot]) button->clickPending = true;
+  const int enterSlot = defaultButtonSlot(wizard.page);
+  if (key == KEY_RETURN && enterSlot >= 0) {
+    if (WizardControl* button = wizard.controls[enterSlot]) button->clickPending = true;
     return;
   }
   if (wizard.page == PAGE_LOCATION) editFolder(wizard, key, character);

@@ -36,6 +36,15 @@ enum class MouseButton { left, right };
 
 namespace platform {
 
+// A part of the client area in client pixels; right and bottom lie just
+// outside it.
+struct ClientRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
 // Where a top-level window stands on the desktop, frame included.
 struct WindowPlacement {
   int x = 0;
@@ -52,13 +61,15 @@ class WindowEvents {
  public:
   // The window or the application gains (true) or loses activation.
   virtual void activated(bool active) = 0;
-  // The window must be painted again.
-  virtual void paint() = 0;
+  // The part `area` of the window must be painted again.
+  virtual void paint(const ClientRect& area) = 0;
   // The close box, the system menu or Alt+F4.
   virtual void closeRequested() = 0;
   virtual void keyPressed(LogicalKey key) = 0;
-  // A character typed, in the system's ANSI code page.
-  virtual void characterTyped(uint8_t character) = 0;
+  // A character typed, in the system's ANSI code page: by the key pressed
+  // last (`ofKeyPress`), or on its own, as Alt and the numeric keypad or an
+  // input method type one.
+  virtual void characterTyped(uint8_t character, bool ofKeyPress) = 0;
   // The pointer's position in client pixels; negative outside the client area.
   virtual void pointerMoved(int16_t x, int16_t y) = 0;
   virtual void buttonChanged(MouseButton button, bool down) = 0;

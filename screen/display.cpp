@@ -39,7 +39,7 @@ bool QVIO::createDisplayWindow(int16_t width, int16_t height, const char* title)
   // Made for a scale of 100 %; the display it opened on decides before it
   // is shown.
   scale_ = displayScaleFor(platform::windowDpi(window_));
-  if (scale_ != 1) centreDisplayWindow(width, height);
+  centreDisplayWindow(width, height);
   platform::updateWindow(window_);
   platform::showWindow(window_);
   // Without the wrapper the window keeps the class's stock icon.
@@ -52,8 +52,22 @@ bool QVIO::createDisplayWindow(int16_t width, int16_t height, const char* title)
 }
 
 void QVIO::centreDisplayWindow(int16_t width, int16_t height) {
-  const platform::WindowPlacement at = centredPlacement(metrics_, width * scale_, height * scale_);
+  fitDisplayWindow(centredPlacement(metrics_, width * scale_, height * scale_), width, height);
+}
+
+// The borders the window gets may differ from the ones measured: the
+// system's metrics stay those of the scale at sign-in, and the system's
+// suggestion after a change of scale grows the window by the scale's
+// percentage, not by whole frame pixels. So the window takes its place, then
+// is sized by what its client area lacks or has too much, keeping its top
+// left corner.
+void QVIO::fitDisplayWindow(const platform::WindowPlacement& at, int16_t width, int16_t height) {
   platform::moveWindow(window_, at.x, at.y, at.outerWidth, at.outerHeight);
+  int shownWidth = 0;
+  int shownHeight = 0;
+  platform::clientAreaSize(window_, shownWidth, shownHeight);
+  platform::moveWindow(window_, at.x, at.y, at.outerWidth + width * scale_ - shownWidth,
+                       at.outerHeight + height * scale_ - shownHeight);
 }
 
 void QVIO::reshapeDisplayWindow(int16_t width, int16_t height) {
@@ -63,19 +77,9 @@ void QVIO::reshapeDisplayWindow(int16_t width, int16_t height) {
   platform::showWindow(window_);
 }
 
-// The system's suggestion grows the window by the scale's percentage, the
-// frame grows by whole numbers: the window keeps the suggested place and is
-// sized so that the client area holds the frame exactly.
 void QVIO::dpiChanged(int dpi, const platform::WindowPlacement& suggested) {
   scale_ = displayScaleFor(dpi);
-  platform::moveWindow(window_, suggested.x, suggested.y, suggested.outerWidth,
-                       suggested.outerHeight);
-  int shownWidth = 0;
-  int shownHeight = 0;
-  platform::clientAreaSize(window_, shownWidth, shownHeight);
-  platform::moveWindow(window_, suggested.x, suggested.y,
-                       suggested.outerWidth + frame_.width * scale_ - shownWidth,
-                       suggested.outerHeight + frame_.height * scale_ - shownHeight);
+  fitDisplayWindow(suggested, frame_.width, frame_.height);
   // Nothing shown so far is at the new scale.
   frame_.dirty = DirtyRect{0, static_cast<int16_t>(frame_.width - 1), 0,
                            static_cast<int16_t>(frame_.height - 1)};
@@ -128,6 +132,10 @@ void QVIO::CloseGraphics() {
 }
 
 void QVIO::Present() {
+  if (newPage_) {
+    forgetInput();
+    newPage_ = false;
+  }
   if (frame_.dirty.isEmpty() || frame_.pixels == nullptr) return;
   // Without a window the platform would draw onto the whole desktop.
   if (window_ != nullptr) platform::presentImage(window_, scaledPresentation(frame_, scale_));

@@ -4,13 +4,13 @@ void InputQueue::keyPressed(LogicalKey key) {
   keys_.push_back(KeyPress{key, 0});
 }
 
-void InputQueue::characterTyped(uint8_t character) {
-  // The platform reports a key's character right after the key itself.
-  if (!keys_.empty() && keys_.back().character == 0) {
-    keys_.back().character = character;
-  } else {
+void InputQueue::characterTyped(uint8_t character, bool ofKeyPress) {
+  if (!ofKeyPress) {
     keys_.push_back(KeyPress{KEY_NONE, character});
+    return;
   }
+  // The press that typed it is the newest, unless it was forgotten since.
+  if (!keys_.empty()) keys_.back().character = character;
 }
 
 void InputQueue::pointerMoved(int16_t x, int16_t y) {

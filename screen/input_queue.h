@@ -20,8 +20,8 @@ struct KeyPress {
 class InputQueue {
  public:
   void keyPressed(LogicalKey key);
-  // Joins the key press that typed it when that is the newest one waiting.
-  void characterTyped(uint8_t character);
+  // Joins the key press that typed it, or waits as a press of its own.
+  void characterTyped(uint8_t character, bool ofKeyPress);
   void pointerMoved(int16_t x, int16_t y);
   void buttonChanged(MouseButton button, bool down);
   void requestQuit() { quit_ = true; }

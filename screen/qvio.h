@@ -31,6 +31,9 @@ class QVIO : private platform::WindowEvents, private platform::AccessibleContent
   // True while the next Step has work to do whether or not input arrives;
   // the main loop then turns without waiting.
   virtual bool wantsNextStepAtOnce() const { return false; }
+  // The window was activated again and the buttons recorded down count no
+  // more: what a held button pressed is let go without a click.
+  virtual void releaseHeldButtons() {}
 
   // What the frame shows, for screen readers: its items in reading order,
   // placed in frame pixels; returns how many. A screen that tells nothing
@@ -51,7 +54,11 @@ class QVIO : private platform::WindowEvents, private platform::AccessibleContent
   int OpenGraphics(int16_t width, int16_t height, const char* title, uint8_t minimiseOnDeactivate,
                    const DRIVE_PATH& fontDirectory);
   void CloseGraphics();
+  // Shows the frame's dirty rectangle. When it shows a new page, what was
+  // pressed or typed before counts no more: it was meant for the page before.
   void Present();
+  // The frame now holds another page than the one shown.
+  void newPageDrawn() { newPage_ = true; }
   // Hands every waiting message to the window, lets the next waiting button
   // change count, and presents the frame.
   void PumpMessages();
@@ -75,12 +82,12 @@ class QVIO : private platform::WindowEvents, private platform::AccessibleContent
  private:
   // How the screen reacts to what happens to its window: it records input
   // and the close request for the wizard's next turns, repaints, forgets
-  // input that a repaint made stale, and minimises when asked to.
+  // input on activation, and minimises when asked to.
   void activated(bool active) override;
-  void paint() override;
+  void paint(const platform::ClientRect& area) override;
   void closeRequested() override;
   void keyPressed(LogicalKey key) override;
-  void characterTyped(uint8_t character) override;
+  void characterTyped(uint8_t character, bool ofKeyPress) override;
   void pointerMoved(int16_t x, int16_t y) override;
   void buttonChanged(MouseButton button, bool down) override;
   void dpiChanged(int dpi, const platform::WindowPlacement& suggested) override;
@@ -91,7 +98,12 @@ class QVIO : private platform::WindowEvents, private platform::AccessibleContent
   bool createDisplayWindow(int16_t width, int16_t height, const char* title);
   void reshapeDisplayWindow(int16_t width, int16_t height);
   void centreDisplayWindow(int16_t width, int16_t height);
+  // Places the window so that its client area holds a frame of that size
+  // exactly at the scale.
+  void fitDisplayWindow(const platform::WindowPlacement& at, int16_t width, int16_t height);
   int loadFonts(const DRIVE_PATH& directory);
+  // Waiting keys and button changes, and buttons held down, count no more.
+  void forgetInput();
 
   uint8_t minimiseOnDeactivate_ = 0;
   FrameBuffer frame_;
@@ -103,6 +115,7 @@ class QVIO : private platform::WindowEvents, private platform::AccessibleContent
   int scale_ = 1;
   InputQueue input_;
   bool lastPumpHadMessages_ = false;
+  bool newPage_ = false;
 };
 
 // What the entry point received: the program's instance, for the window and

@@ -25,6 +25,8 @@ struct Desktop {
   platform::WindowEvents* listener = nullptr;
   int idleWaits = 0;
   int dpi = 96;
+  int frameBorder = headless::kFrameBorder;
+  int captionHeight = headless::kCaptionHeight;
 };
 Desktop desktop;
 
@@ -38,8 +40,8 @@ void place(int x, int y, int outerWidth, int outerHeight) {
   desktop.window.y = y;
   desktop.window.outerWidth = outerWidth;
   desktop.window.outerHeight = outerHeight;
-  desktop.screenWidth = outerWidth - 2 * headless::kFrameBorder;
-  desktop.screenHeight = outerHeight - 2 * headless::kFrameBorder - headless::kCaptionHeight;
+  desktop.screenWidth = outerWidth - 2 * desktop.frameBorder;
+  desktop.screenHeight = outerHeight - 2 * desktop.frameBorder - desktop.captionHeight;
   if (desktop.screenWidth < 0) desktop.screenWidth = 0;
   if (desktop.screenHeight < 0) desktop.screenHeight = 0;
   desktop.screen.assign(static_cast<size_t>(desktop.screenWidth) * desktop.screenHeight,
@@ -223,7 +225,12 @@ void postActivation(bool active) {
   post([active](platform::WindowEvents& events) { events.activated(active); });
 }
 void postPaint() {
-  post([](platform::WindowEvents& events) { events.paint(); });
+  post([](platform::WindowEvents& events) {
+    events.paint({0, 0, desktop.screenWidth, desktop.screenHeight});
+  });
+}
+void postPaint(const platform::ClientRect& area) {
+  post([area](platform::WindowEvents& events) { events.paint(area); });
 }
 void postClose() {
   post([](platform::WindowEvents& events) { events.closeRequested(); });
@@ -231,8 +238,10 @@ void postClose() {
 void postKey(LogicalKey key) {
   post([key](platform::WindowEvents& events) { events.keyPressed(key); });
 }
-void postCharacter(uint8_t character) {
-  post([character](platform::WindowEvents& events) { events.characterTyped(character); });
+void postCharacter(uint8_t character, bool ofKeyPress) {
+  post([character, ofKeyPress](platform::WindowEvents& events) {
+    events.characterTyped(character, ofKeyPress);
+  });
 }
 void postPointer(int16_t x, int16_t y) {
   post([x, y](platform::WindowEvents& events) { events.pointerMoved(x, y); });
@@ -254,6 +263,11 @@ int idleWaits() {
 
 void setDisplayDpi(int dpi) {
   desktop.dpi = dpi;
+}
+
+void setWindowBorders(int frameBorder, int captionHeight) {
+  desktop.frameBorder = frameBorder;
+  desktop.captionHeight = captionHeight;
 }
 
 void resetDesktop() {

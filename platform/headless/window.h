@@ -53,10 +53,13 @@ int lastPresentedArea();
 
 // What happens to the window, reported to the program by the next pump.
 void postActivation(bool active);
+// The whole client area, or a part of it, is to be painted again.
 void postPaint();
+void postPaint(const platform::ClientRect& area);
 void postClose();
 void postKey(LogicalKey key);
-void postCharacter(uint8_t character);
+// The character typed by the key posted last, or one typed on its own.
+void postCharacter(uint8_t character, bool ofKeyPress = true);
 void postPointer(int16_t x, int16_t y);
 void postButton(MouseButton button, bool down);
 // The window now stands on a display of `dpi` dots per inch.
@@ -68,6 +71,9 @@ int idleWaits();
 
 // The dots per inch of the display windows open on; 96 until set.
 void setDisplayDpi(int dpi);
+// The borders windows get from now on, while the metrics keep telling the
+// simulated ones, as after a change of scale since sign-in.
+void setWindowBorders(int frameBorder, int captionHeight);
 
 // Forgets the window, the screen, the queue and the counters.
 void resetDesktop();

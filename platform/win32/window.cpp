@@ -14,6 +14,10 @@ constexpr char kClassName[] = "main";
 HINSTANCE startedInstance = nullptr;
 // The display window's listener; there is one display window at a time.
 platform::WindowEvents* listener = nullptr;
+// A key went down and no other key message followed yet: a character now is
+// the one it typed. TranslateMessage posts that character before the key's
+// release; Alt and the numeric keypad type one after keys of their own.
+bool keyAwaitsCharacter = false;
 
 HWND handle(platform::WindowHandle window) {
   return static_cast<HWND>(window);
@@ -36,7 +40,8 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(window, &paint);
-      listener->paint();
+      const RECT& area = paint.rcPaint;
+      listener->paint({area.left, area.top, area.right, area.bottom});
       EndPaint(window, &paint);
       return 0;
     }
@@ -44,12 +49,19 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       listener->closeRequested();
       return 0;
     case WM_KEYDOWN:
+      keyAwaitsCharacter = true;
       // The state of Shift as it was when this key went down.
       listener->keyPressed(logicalKeyOf(wParam, GetKeyState(VK_SHIFT) < 0));
       return 0;
     case WM_CHAR:
-      listener->characterTyped(static_cast<uint8_t>(wParam & 0xFF));
+      listener->characterTyped(static_cast<uint8_t>(wParam & 0xFF), keyAwaitsCharacter);
+      keyAwaitsCharacter = false;
       return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+      keyAwaitsCharacter = false;
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_MOUSEMOVE:
       listener->pointerMoved(signedWord(LOWORD(lParam)), signedWord(HIWORD(lParam)));
       return 0;

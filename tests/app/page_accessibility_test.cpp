@@ -51,7 +51,8 @@ class PageAccessibilityTest : public testing::Test {
 // Buttons with their names and states, labels and wrapped lines with their
 // texts, the entry box with the folder, the bar with its percentage; panels
 // and the heading are left out. A Tab on the versions page focuses its first
-// button; every page after it starts on its first, but the installing page.
+// button; every page after it starts on its default button, but the
+// installing page. The entry box takes what is typed.
 TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
   const struct {
     int16_t page;
@@ -82,8 +83,8 @@ TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
         "button Exit"}},
       {PAGE_LOCATION,
        false,
-       {"text Click 'Next' to continue", "edit = c:\\tx3demo", "button < Back focused",
-        "button Next >", "button Exit"}},
+       {"text Click 'Next' to continue", "edit = c:\\tx3demo", "button < Back",
+        "button Next > focused", "button Exit"}},
   };
   wizard_.installStep = 37;  // the check and all 36 entries done
   for (const auto& [page, tabbed, said] : pages) {
@@ -96,7 +97,9 @@ TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
     for (const AccessibleItem& item : items()) {
       heard.push_back(spoken(item));
       const bool button = item.role == AccessibleRole::pushButton;
-      EXPECT_EQ(item.focusable, button && !item.unavailable) << item.name;
+      EXPECT_EQ(item.focusable,
+                (button && !item.unavailable) || item.role == AccessibleRole::editableText)
+          << item.name;
       EXPECT_EQ(item.pressable, button && !item.unavailable) << item.name;
     }
     EXPECT_EQ(heard, said) << page;
@@ -107,6 +110,10 @@ TEST_F(PageAccessibilityTest, EachPageReadsAsItShowsInReadingOrder) {
     EXPECT_EQ((std::array{last.x, last.y, last.width, last.height}),
               (std::array{2 * exit.x, 2 * exit.y, 2 * (exit.width + 1), 2 * (exit.height + 1)}))
         << page;
+    // The installing page's text stands where it is drawn, 40 pixels above the bar.
+    if (page == PAGE_INSTALLING) {
+      EXPECT_EQ(items().front().y, 2 * (wizard_.boxY - 40));
+    }
   }
 }
 

@@ -31,8 +31,19 @@ class WizardTest : public UpdateFixture {
     return wizard->Step();
   }
 
+  // The user acts on the page the window shows: what the last turn drew is
+  // presented first.
+  void look() { wizard->Present(); }
+
+  // The page shown at once, as a change of page shows it.
+  void show(int16_t page) {
+    wizard->page = page;
+    wizard->Redraw();
+  }
+
   // Pressed and released at the control's centre, both before the next turn.
   bool click(int slot) {
+    look();
     const WizardControl* control = wizard->controls[slot];
     if (control == nullptr) {
       ADD_FAILURE() << "no slot " << slot << " on page " << wizard->page;
@@ -47,6 +58,7 @@ class WizardTest : public UpdateFixture {
   }
 
   bool key(LogicalKey key, uint8_t character) {
+    look();
     headless::postKey(key);
     headless::postCharacter(character);
     return turn();
@@ -55,6 +67,7 @@ class WizardTest : public UpdateFixture {
   // Typed all at once, as a busy moment or a typing tool delivers it, then
   // read one press a turn; '\b' is Backspace.
   void type(const std::string& text) {
+    look();
     for (char c : text) {
       headless::postKey(c == '\b' ? KEY_BACKSPACE : KEY_NONE);
       headless::postCharacter(static_cast<uint8_t>(c));

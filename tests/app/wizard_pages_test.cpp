@@ -38,7 +38,7 @@ TEST(PagesTest, EveryPageLooksAsRecordedAndRepaintsAddNoControls) {
                 actual.rgb == expected.rgb)
         << name << " differs";
 
-    // Repaints rebuild every page but the first; none may leave controls behind.
+    // Repaints keep the page's controls; none may leave controls behind.
     const auto count = controlsInSlots();
     wizard.Redraw();
     wizard.Redraw();

@@ -15,6 +15,7 @@
 #include "archive/packer.h"
 #include "install/quick_start.h"
 #include "install/update_log.h"
+#include "platform/headless/accessibility.h"
 #include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
@@ -98,14 +99,18 @@ TEST_F(WizardTest, WriteErrorResumesInATypedFolder) {
   ASSERT_EQ(wizard->page, PAGE_LOCATION);
 
   type(std::string(300, 'W'));
+  // A screen reader hears the entry box, the second item, change.
+  EXPECT_EQ(headless::accessibleNotices().back().item, 1);
   EXPECT_LE(textWidth(wizard->frame(), kFontControls, wizard->installDir), wizard->boxW);
   const std::string wider = std::string(wizard->installDir) + "W";
   EXPECT_GT(textWidth(wizard->frame(), kFontControls, wider.c_str()), wizard->boxW);
   // A folder read from the registry may already fill the field.
   std::memset(wizard->installDir, 'i', 199);
   wizard->installDir[199] = '\0';
+  headless::resetAccessibleNotices();
   type("x");
   EXPECT_EQ(std::strlen(wizard->installDir), 199u);
+  EXPECT_TRUE(headless::accessibleNotices().empty());  // refused: nothing changed
 
   click(3);  // Back to the language page
   ASSERT_EQ(wizard->page, PAGE_LANGUAGE);
@@ -208,8 +213,7 @@ TEST_F(WizardTest, EveryButtonLeadsWhereItShould) {
                  {PAGE_COMPLETED, 4, -1, false}};
   for (const auto& button : buttons) {
     wizard->quit = false;
-    wizard->page = button.page;
-    wizard->Redraw();
+    show(button.page);
     const bool goesOn = click(button.slot);
     EXPECT_EQ(goesOn ? wizard->page : -1, button.leadsTo) << button.page << ", " << button.slot;
     EXPECT_EQ(fs::exists(game("qstart/league.qst")), button.quickStartKept) << button.page;

@@ -41,16 +41,33 @@ check "the completed page is shown" wait_page 4 0 "$INSTALLED" "$GAME_DIR"
 check "Escape ends" after_key Escape e2e_wait_exit
 
 # --- The keyboard alone, on a game with a quick-start file; the English
-# readme is back in the update.
+# readme is back in the update. After the first Tab every page starts on the
+# button Enter presses. Two Tabs that wait while the window is uncovered
+# still move the focus. Enter pressed again and again while the update is
+# busy acts on the installing page alone: more presses than the update has
+# turns left, so that once some were left over to answer the question.
 echo "readme eng" >"$UPDATE/readme_eng.txt"
 make_game "$GAME_DIR" Release --quick-start
+scene 3 0 "$INSTALLED" "$GAME_DIR"
+bar=($((BOX_X + 10)) $((BOX_Y + 10)) $((BOX_X + BOX_W - 10)) $((BOX_Y + 30)))
 check "the wizard opens on the language page without a focus" start_wizard
 check "the first Tab marks Install in English" after_key Tab wait_page 0 0 "" "c:\\tx3demo" 1
-check "the versions page starts on Back" after_key space wait_page 2 0 "$INSTALLED" "$GAME_DIR" 1
-check "Tab moves on to Next" after_key Tab wait_page 2 0 "$INSTALLED" "$GAME_DIR" 2
-check "Shift+Tab goes back to Back" after_key shift+Tab wait_page 2 0 "$INSTALLED" "$GAME_DIR" 1
-xdotool key Down
-check "the question starts on Yes" after_key Return wait_page 7 0 "$INSTALLED" "$GAME_DIR" 1
+check "the versions page starts on Next" after_key space wait_page 2 0 "$INSTALLED" "$GAME_DIR" 2
+kill -STOP "$E2E_PID"
+xdotool key Tab
+xdotool key Tab
+xmessage -geometry "300x200+$((CLIENT_X + 100))+$((CLIENT_Y + 80))" cover &
+sleep 0.5 && kill $! && kill -CONT "$E2E_PID"  # uncovered, the window is repainted
+check "two Tabs and a repaint: round to Back" wait_page 2 0 "$INSTALLED" "$GAME_DIR" 1
+check "Shift+Tab goes back to Exit" after_key shift+Tab wait_page 2 0 "$INSTALLED" "$GAME_DIR" 3
+xdotool key shift+Tab
+xdotool key Return
+kill -STOP "$E2E_PID"
+SLICE=0.005 check "the update is under way" \
+  e2e_poll 20 slice_shows "$E2E_WORK/page_3.rgb" --ignore "${bar[@]}"
+xdotool key --repeat 40 Return
+kill -CONT "$E2E_PID"
+check "the question waits on Yes" wait_page 7 0 "$INSTALLED" "$GAME_DIR" 1
 check "Right moves on to No" after_key Right wait_page 7 0 "$INSTALLED" "$GAME_DIR" 2
 check "the completed page starts on Finish" after_key space wait_page 4 0 "$INSTALLED" "$GAME_DIR" 1
 check "No kept the quick-start file" [ -e "$GAME/qstart/league.qst" ]

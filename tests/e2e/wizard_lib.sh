@@ -181,11 +181,11 @@ catch_scene() {
   [ $caught = 0 ] || missed "$1"
 }
 
-# slice_then COMMAND...: lets the stopped installer run a moment, then runs
-# the command while it is stopped again.
+# slice_then COMMAND...: lets the stopped installer run a moment (SLICE
+# seconds, 0.02 unless set), then runs the command while it is stopped again.
 slice_then() {
   kill -CONT "$E2E_PID"
-  sleep 0.02
+  sleep "${SLICE:-0.02}"
   kill -STOP "$E2E_PID"
   "$@"
 }

@@ -113,16 +113,26 @@ TEST_F(Win32WindowTest, EveryPresentedPixelShowsItsFiveBitChannelsAtItsScale) {
     *framePixel(frame, 201, 40) = 0x7FFF;
     frame.dirty = DirtyRect{200, 200, 40, 40};
     screen_.Present();
-    const std::vector<uint32_t> after = readClientArea(window_, clientWidth, height * scale);
+    std::vector<uint32_t> after = readClientArea(window_, clientWidth, height * scale);
     const auto at = [&](int x, int y) { return after[y * clientWidth + x]; };
     EXPECT_EQ(at(201 * scale - 1, 41 * scale - 1), 0xF8F8F8u);
     EXPECT_EQ(at(201 * scale, 40 * scale), onScreen(patternPixel(201, 40)));
     EXPECT_EQ(at(200 * scale, 40 * scale - 1), onScreen(patternPixel(200, 39)));
+
+    // Uncovered, the window shows the frame at once: no turn presents it
+    // behind a message box or while the window is dragged.
+    *framePixel(frame, 100, 30) = 0x7C00;
+    const RECT uncovered = {100 * scale, 30 * scale, 101 * scale, 31 * scale};
+    InvalidateRect(window_, &uncovered, FALSE);
+    UpdateWindow(window_);
+    after = readClientArea(window_, clientWidth, height * scale);
+    EXPECT_EQ(at(100 * scale, 30 * scale), 0xF80000u);
   }
 }
 
 // Virtual keys become the installer's keys by their low 16 bits; characters
-// are one byte of the code page and join the key that typed them. A quit
+// are one byte of the code page and join the key that typed them, unless
+// another key message came between, as Alt and the keypad type one. A quit
 // message in the queue is taken without effect.
 TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessage) {
   MOUSE mouse(screen_.input());
@@ -136,6 +146,9 @@ TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessag
 
   send(WM_KEYDOWN, 0x41, 0);
   send(WM_CHAR, 0x161, 0);
+  send(WM_KEYDOWN, VK_LEFT, 0);
+  send(WM_KEYUP, VK_LEFT, 0);
+  send(WM_CHAR, 0xE9, 0);
   send(WM_KEYDOWN, 0x10000 + VK_ESCAPE, 0);
   for (const WPARAM key : {VK_F9, VK_HOME, VK_UP, VK_DOWN, VK_SPACE, VK_TAB})
     send(WM_KEYDOWN, key, 0);
@@ -146,9 +159,10 @@ TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessag
   keyState[VK_SHIFT] = 0;
   SetKeyboardState(keyState);
   // Translated on its way through the pump, Return brought its character.
-  const std::vector<Press> decoded = {
-      {KEY_RETURN, 13}, {KEY_NONE, 0x61}, {KEY_ESCAPE, 0}, {KEY_F9, 0},  {KEY_NONE, 0},
-      {KEY_UP, 0},      {KEY_DOWN, 0},    {KEY_SPACE, 0},  {KEY_TAB, 0}, {KEY_SHIFT_TAB, 0}};
+  const std::vector<Press> decoded = {{KEY_RETURN, 13}, {KEY_NONE, 0x61}, {KEY_LEFT, 0},
+                                      {KEY_NONE, 0xE9}, {KEY_ESCAPE, 0},  {KEY_F9, 0},
+                                      {KEY_NONE, 0},    {KEY_UP, 0},      {KEY_DOWN, 0},
+                                      {KEY_SPACE, 0},   {KEY_TAB, 0},     {KEY_SHIFT_TAB, 0}};
   EXPECT_EQ(readKeys(keyboard), decoded);
 
   send(WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<WORD>(-5), 300));
@@ -158,7 +172,8 @@ TEST_F(Win32WindowTest, TheWindowDecodesInputAndTheCloseRequestButNotAQuitMessag
   EXPECT_EQ(screen_.input().y(), 300);
   EXPECT_TRUE(screen_.input().rightButton());
 
-  send(WM_SYSCOMMAND, SC_CLOSE, 0);  // the close box and Alt+F4
+  send(WM_SYSKEYDOWN, VK_F4, 1 << 29);  // Alt+F4: system keys go on to the system
+  screen_.PumpMessages();
   EXPECT_TRUE(screen_.quitRequested());
   EXPECT_TRUE(IsWindow(window_));
 }

@@ -7,6 +7,7 @@
 
 #include "platform/headless/cursor.h"
 #include "platform/headless/window.h"
+#include "platform/window.h"
 #include "screen/keyboard.h"
 #include "screen/mouse.h"
 #include "screen_support.h"
@@ -75,9 +76,10 @@ TEST_F(ScreenEventsTest, TheMouseShowsItsShapesOrTheSystemsAndRestoresTheCursorI
   }
 }
 
-// Activation and painting forget only input that the input objects would
-// read; deactivation keeps it and minimises only when asked, never while
-// the window opens.
+// Activation forgets what the input objects would read; a repaint keeps it
+// and shows the part it asks for at once, as it must inside a message box's
+// loop or a drag, where no turn presents. Deactivation keeps input and
+// minimises only when asked, never while the window opens.
 TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
   recordSomeInput();
   headless::postActivation(false);
@@ -87,24 +89,32 @@ TEST_F(ScreenEventsTest, WindowEventsRedrawForgetInputAndMinimiseAsAsked) {
   EXPECT_EQ(readKeys(*keyboard_), (std::vector<Press>{{KEY_RETURN, 13}}));
 
   headless::postClose();
-  for (void (*post)() : {+[] { headless::postActivation(true); }, +[] { headless::postPaint(); }}) {
-    recordSomeInput();
-    post();
-    screen_.PumpMessages();
-    EXPECT_EQ(screen_.redraws, 1);
-    EXPECT_FALSE(input_.leftButton() || input_.rightButton() || input_.hasPending());
-    screen_.redraws = 0;
-  }
+  recordSomeInput();
+  headless::postPointer(7, 8);  // the pointer keeps its latest position
+  headless::postActivation(true);
+  screen_.PumpMessages();
+  EXPECT_EQ(screen_.redraws, 1);
+  EXPECT_TRUE(input_.x() == 7 && input_.y() == 8);
+  EXPECT_FALSE(input_.leftButton() || input_.rightButton() || input_.hasPending());
   EXPECT_TRUE(screen_.quitRequested());
   EXPECT_TRUE(headless::window().exists);
+
+  recordSomeInput();
+  fillPattern(screen_.frame(), 550, 350);  // drawn behind the dirty rectangle's back
+  headless::postPaint({100, 50, 103, 52});
+  platform::dispatchWaitingMessages();
+  EXPECT_EQ(screen_.redraws, 2);
+  EXPECT_TRUE(input_.rightButton() && input_.hasPending());
+  EXPECT_EQ(headless::screenPixel(102, 51), onScreen(patternPixel(102, 51)));
+  EXPECT_EQ(headless::screenPixel(103, 51) + headless::screenPixel(100, 52), 0u);
 
   mouse_.reset();
   keyboard_.reset();
   recordSomeInput();
-  headless::postPaint();
+  headless::postActivation(true);
   headless::postPointer(7, 8);
   screen_.PumpMessages();
-  EXPECT_EQ(screen_.redraws, 1);
+  EXPECT_EQ(screen_.redraws, 3);
   EXPECT_TRUE(input_.leftButton() && input_.hasPending());
 
   ASSERT_EQ(screen_.OpenGraphics(550, 350, "Setup", 1, fonts_.path), 0);
@@ -127,12 +137,14 @@ TEST_F(ScreenEventsTest, KeyPressesAndButtonChangesWaitTheirTurnsInOrder) {
   cycle();
   EXPECT_EQ(headless::idleWaits(), 1);
   // Keys without a name of ours, a key that types nothing, and a character
-  // (the one beyond ASCII) posted without a key of its own.
-  const std::vector<Press> typed = {{KEY_NONE, 'a'}, {KEY_NONE, 'b'},    {KEY_ESCAPE, 27},
-                                    {KEY_LEFT, 0},   {KEY_BACKSPACE, 8}, {KEY_NONE, 0xE9}};
+  // (the one beyond ASCII, as Alt and the keypad type it) without a key of
+  // its own right after it.
+  const std::vector<Press> typed = {{KEY_NONE, 'a'},    {KEY_NONE, 'b'}, {KEY_ESCAPE, 27},
+                                    {KEY_BACKSPACE, 8}, {KEY_LEFT, 0},   {KEY_NONE, 0xE9}};
   for (const auto& [key, character] : typed) {
-    if (character < 0x80) headless::postKey(static_cast<LogicalKey>(key));
-    if (character != 0) headless::postCharacter(static_cast<uint8_t>(character));
+    const bool ofKeyPress = character < 0x80;
+    if (ofKeyPress) headless::postKey(static_cast<LogicalKey>(key));
+    if (character != 0) headless::postCharacter(static_cast<uint8_t>(character), ofKeyPress);
   }
   cycle();
   cycle();
