@@ -139,7 +139,7 @@ TEST_F(KeyboardTest, AWholeUpdateByKeysAloneAnswersNoToTheQuickStartQuestion) {
   turn();
   ASSERT_EQ(wizard->page, PAGE_INSTALLING);
   for (const LogicalKey still : {KEY_TAB, KEY_SPACE, KEY_RETURN}) key(still, 0);
-  EXPECT_EQ(focused(), -1);  // nothing may stop the update half done
+  EXPECT_EQ(focused(), -1);  // the installing page has no buttons
   EXPECT_EQ(lastNotices(1), Notices({{AccessibleChange::valueChanged, 1}}));  // the bar
   // Enter pressed again and again during a slow entry near the end: all of
   // it was meant for the installing page, none answers the question.

