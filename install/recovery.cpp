@@ -42,6 +42,9 @@ void recoverInterruptedUpdate() {
   switch (readJournal(journal)) {
     case JournalFile::Missing:
       break;
+    case JournalFile::Unreadable:
+      logEvent("recovery: %s cannot be read now; the next start tries again", path);
+      break;
     case JournalFile::Damaged:
       logEvent("recovery: %s is damaged and removed", path);
       removeJournal();

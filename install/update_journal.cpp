@@ -120,7 +120,7 @@ JournalFile readJournal(UpdateJournal& journal) {
   if (!journalPath(path, sizeof path) || !platform::fileExists(path)) return JournalFile::Missing;
   platform::OwnedFile file(platform::openFile(path, "rb"));
   std::unique_ptr<char[]> text(new (std::nothrow) char[kJournalRoom]);
-  if (!file || !text) return JournalFile::Damaged;
+  if (!file || !text) return JournalFile::Unreadable;
   const size_t length = platform::readFile(file.get(), text.get(), 1, kJournalRoom);
   const bool whole = length < kJournalRoom && parseJournal(text.get(), length, journal);
   return whole ? JournalFile::Read : JournalFile::Damaged;

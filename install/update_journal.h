@@ -26,7 +26,8 @@ bool formatJournal(const UpdateJournal& journal, char* text, size_t room);
 // False for anything but a whole journal; then `journal` is undefined.
 bool parseJournal(const char* text, size_t length, UpdateJournal& journal);
 
-enum class JournalFile { Missing, Damaged, Read };
+// Unreadable: there, but it cannot be opened now (another program holds it).
+enum class JournalFile { Missing, Unreadable, Damaged, Read };
 JournalFile readJournal(UpdateJournal& journal);
 // Replaces the journal through a file beside it, flushed before it takes the
 // journal's place. `failure` tells why it could not be.

@@ -235,4 +235,20 @@ TEST_F(AllOrNothingTest, AHeldFileIsWaitedForThenEverythingIsPutBack) {
   expectInstalled(0, 35);
 }
 
+// A journal that cannot be opened now is no damaged one: it stays, and the
+// next start that can read it finishes the recovery.
+TEST_F(AllOrNothingTest, AJournalThatCannotBeReadNowIsLeftForTheNextStart) {
+  headless::resetDiskEvents();
+  headless::cutPowerAtOperation(300);  // while staging
+  run("/silent");
+  headless::restorePower();
+  headless::failFileOperation(FileOperation::open, "tx3inst.journal");
+  run("/silent /? /log=r.log");
+  headless::clearFileFailures();
+  EXPECT_TRUE(fs::exists(journal()));
+  EXPECT_NE(readFile(update("r.log")).find("cannot be read now"), std::string::npos);
+  EXPECT_EQ(run("/silent"), 0);
+  expectInstalled(0, 35);
+}
+
 }  // namespace
