@@ -115,8 +115,8 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
     int exitCode;
   } cases[] = {
       {"no game recorded", "/silent /log=u.log", false, archive, 2},
-      {"no game in the folder given", "/silent \"/dir=" + update("no game").string() + "\"", true,
-       archive, 2},
+      {"no game in the folder given",
+       "/silent /log=n.log \"/dir=" + update("no game").string() + "\"", true, archive, 2},
       {"update.dat cut short", "/silent", true, archive.substr(0, archive.size() - 1), 3},
       {"update.dat too long", "/silent", true, archive + "x", 3},
       {"its size table cut short", "/silent", true, archive.substr(0, 100), 3},
@@ -150,6 +150,7 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
   }
   EXPECT_NE(readFile(update("u.log")).find("registry: no version of the game recorded"),
             std::string::npos);
+  EXPECT_NE(readFile(update("n.log")).find("no tx3.exe in "), std::string::npos);
 }
 
 // A failed write names the entry, the file and the system's reason, and
