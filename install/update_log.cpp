@@ -32,8 +32,9 @@ void logEvent(const char* format, ...) {
       local != nullptr ? std::strftime(line, sizeof line, "%Y-%m-%d %H:%M:%S ", local) : 0;
   va_list arguments;
   va_start(arguments, format);
-  // A line too long for the buffer is cut short; the room for its end stays.
-  std::vsnprintf(line + length, sizeof line - length - 1, format, arguments);
+  // A line too long for the buffer is cut short; its end takes the place of
+  // the closing zero.
+  std::vsnprintf(line + length, sizeof line - length, format, arguments);
   va_end(arguments);
   length = std::strlen(line);
   line[length++] = '\n';
