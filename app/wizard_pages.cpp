@@ -277,7 +277,8 @@ bool TX3INST::Redraw() {
                createControl(at16(width() - 100), at16(height() - 40), 80, 20,
                              languageText(kExitText, language), KIND_EXIT, 0, kBlack));
     drawn = builder.build();
-    // While installing nothing takes the focus, so no key can stop the update.
+    // While installing nothing takes the focus: Enter and Space meant for the
+    // pages around it press nothing.
     focus.enterPage(controls, page != PAGE_INSTALLING, defaultButtonSlot(page));
     newPageDrawn();
   }
