@@ -6,6 +6,8 @@
 #include <new>
 #include <utility>
 
+#include "archive/hex_digest.h"
+
 namespace {
 
 // Chunks move between the files and the copy buffer directly: the streams'
@@ -13,15 +15,6 @@ namespace {
 void unbuffer(std::FILE* file) {
   std::setvbuf(file, nullptr, _IONBF, 0);
 }
-
-// A digest as 64 lower-case hexadecimal digits.
-struct HexDigest {
-  explicit HexDigest(const uint8_t* digest) {
-    for (size_t i = 0; i < platform::kSha256Bytes; ++i)
-      std::snprintf(text + 2 * i, 3, "%02x", digest[i]);
-  }
-  char text[2 * platform::kSha256Bytes + 1];
-};
 
 }  // namespace
 

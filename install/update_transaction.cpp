@@ -50,7 +50,6 @@ StepOutcome UpdateTransaction::stageEntry(int index, const char* installDir, int
   if ((replan_ || std::strcmp(target, planned_[index]) != 0) && !plan(index, installDir, language))
     return StepOutcome::TargetFault;
   const StagingPaths paths = pathsOf(planned_[index]);
-  staged_[index] = false;
   if (isReadmeEntry(index)) readmeSourcePath(language, readmeSource_, sizeof readmeSource_);
   CopyProgress progress = startStaging(copy_, index, paths.staged, language, &failure_,
                                        expectedDigest(digests_, index, language));
@@ -159,9 +158,8 @@ StepOutcome UpdateTransaction::commit(const char* installDir) {
   return StepOutcome::Finished;
 }
 
-void UpdateTransaction::abandon() {
+UpdateTransaction::~UpdateTransaction() {
   copy_.stop();
-  copying_ = false;
   if (state_ == State::Staging) {
     logEvent(undoStaging(plannedJournal())
                  ? "update not completed: the staged files are removed, the game is as it was"
@@ -170,7 +168,6 @@ void UpdateTransaction::abandon() {
   } else if (state_ == State::HalfCommitted) {
     logEvent("update not completed: its next start puts the files in place");
   }
-  state_ = State::Idle;
   release();
 }
 

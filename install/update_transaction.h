@@ -22,8 +22,9 @@ class UpdateTransaction {
  public:
   // `digests`: what the update's files must hash to.
   explicit UpdateTransaction(const UpdateDigests& digests = kUpdateDigests) : digests_(digests) {}
-  // An update that did not complete is undone.
-  ~UpdateTransaction() { abandon(); }
+  // An update that did not complete is undone: what was staged is removed,
+  // and the game stays as it was before the update.
+  ~UpdateTransaction();
   UpdateTransaction(const UpdateTransaction&) = delete;
   UpdateTransaction& operator=(const UpdateTransaction&) = delete;
 
@@ -46,9 +47,6 @@ class UpdateTransaction {
 
   // True after a commit that was to record the version and could not.
   bool versionMissing() const { return versionMissing_; }
-
-  // Removes what was staged: the game stays as it was before the update.
-  void abandon();
 
  private:
   enum class State { Idle, Staging, HalfCommitted, Committed };

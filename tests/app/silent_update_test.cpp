@@ -11,7 +11,6 @@
 
 #include "app/program.h"
 #include "platform/headless/disk_events.h"
-#include "platform/headless/files.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/registry.h"
 #include "platform/headless/shell.h"
@@ -117,7 +116,8 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
       {"no game recorded", "/silent /log=u.log", false, archive, 2},
       {"no game in the folder given",
        "/silent /log=n.log \"/dir=" + update("no game").string() + "\"", true, archive, 2},
-      {"update.dat cut short", "/silent", true, archive.substr(0, archive.size() - 1), 3},
+      {"update.dat cut short", "/silent /log=s.log", true, archive.substr(0, archive.size() - 1),
+       3},
       {"update.dat too long", "/silent", true, archive + "x", 3},
       {"its size table cut short", "/silent", true, archive.substr(0, 100), 3},
       {"a negative size", "/silent", true, negative, 3},
@@ -151,6 +151,8 @@ TEST_F(SilentUpdateTest, EachRunThatCannotUpdateSaysWhyAndTouchesNothing) {
   EXPECT_NE(readFile(update("u.log")).find("registry: no version of the game recorded"),
             std::string::npos);
   EXPECT_NE(readFile(update("n.log")).find("no tx3.exe in "), std::string::npos);
+  EXPECT_NE(readFile(update("s.log")).find("source check failed: file update.dat: "),
+            std::string::npos);
 }
 
 // A failed write names the entry, the file and the system's reason, and

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "archive/hex_digest.h"
 #include "install/installation_steps.h"
 #include "install/update_log.h"
 #include "install/update_transaction.h"
@@ -12,13 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string hexOf(const uint8_t* digest) {
-  char text[2 * platform::kSha256Bytes + 1];
-  for (size_t i = 0; i < platform::kSha256Bytes; ++i)
-    std::snprintf(text + 2 * i, 3, "%02x", digest[i]);
-  return text;
-}
 
 void hash(const std::string& bytes, uint8_t* digest) {
   platform::Sha256* sha = platform::startSha256();
@@ -58,7 +51,8 @@ class DigestTest : public UpdateFixture {
 TEST(Sha256Test, GivesTheStandardDigest) {
   uint8_t digest[platform::kSha256Bytes];
   hash("abc", digest);
-  EXPECT_EQ(hexOf(digest), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+  EXPECT_STREQ(HexDigest(digest).text,
+               "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }
 
 // A byte changed in any body, or in the readme, is a damaged source that the
@@ -84,8 +78,8 @@ TEST_F(DigestTest, AChangedByteAnywhereIsADamagedSourceAndReplacesNothing) {
     hash(damaged.substr(start[change.entry], bodies[change.entry].size()), found);
     EXPECT_NE(readFile(update("u.log"))
                   .find(std::string("entry ") + ArchiveEntryTable[change.entry].fileName +
-                        ", file update.dat: SHA-256 " + hexOf(found) + ", expected " +
-                        hexOf(digests_.bodies[change.entry])),
+                        ", file update.dat: SHA-256 " + HexDigest(found).text + ", expected " +
+                        HexDigest(digests_.bodies[change.entry]).text),
               std::string::npos)
         << change.offset;
   }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "install/update_journal.h"
 
@@ -28,7 +29,8 @@ TEST(UpdateJournalTest, ReadsBackWhatItWroteAndRefusesAnythingElse) {
   ASSERT_TRUE(formatJournal(read, text, sizeof text));
   EXPECT_EQ(text, written);
 
-  EXPECT_FALSE(formatJournal(journal, text, written.size()));
+  std::vector<char> tight(written.size());  // one short of its closing zero
+  EXPECT_FALSE(formatJournal(journal, tight.data(), tight.size()));
   for (size_t cut = 0; cut < written.size(); ++cut)
     EXPECT_FALSE(parseJournal(written.data(), cut, read)) << cut;
   const size_t state = written.find("committing");
