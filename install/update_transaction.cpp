@@ -156,7 +156,6 @@ StepOutcome UpdateTransaction::commit(const char* installDir) {
   }
   versionMissing_ = !completeCommit(journal);
   state_ = State::Committed;
-  release();
   return StepOutcome::Finished;
 }
 

@@ -70,6 +70,13 @@ bool isReadOnly(const std::string& nativeName) {
          (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
+// A file the program holds open cannot be removed or renamed on Windows.
+bool isOpen(const std::string& path) {
+  for (const auto& [stream, openedAs] : openStreams)
+    if (openedAs == path) return true;
+  return false;
+}
+
 bool refusesAccess() {
   errno = EACCES;
   return false;
@@ -174,13 +181,16 @@ bool closeFile(std::FILE* file) {
 
 bool removeFile(const char* path) {
   const std::string name = nativePath(path);
-  if (operationFails(FileOperation::remove, path) || isReadOnly(name)) return refusesAccess();
+  if (operationFails(FileOperation::remove, path) || isReadOnly(name) || isOpen(path))
+    return refusesAccess();
   return std::remove(name.c_str()) == 0;
 }
 
 bool replaceFile(const char* from, const char* to) {
   const std::string target = nativePath(to);
-  if (operationFails(FileOperation::move, from, to) || isReadOnly(target)) return refusesAccess();
+  if (operationFails(FileOperation::move, from, to) || isReadOnly(target) || isOpen(from) ||
+      isOpen(to))
+    return refusesAccess();
 #ifdef _WIN32
   std::remove(target.c_str());  // rename() on Windows does not replace an existing file.
 #endif
