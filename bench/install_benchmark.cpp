@@ -1,4 +1,4 @@
-// Installing a 200 MiB update of 35 entries through the wizard's steps, in
+// Installing a 200 MiB update of 35 entries through the installation's steps, in
 // the headless build, against cp of the same 35 files and sync in the same
 // run.
 #include <benchmark/benchmark.h>
@@ -8,17 +8,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/tx3inst.h"
-#include "app/wizard_page.h"
 #include "archive/archive_table.h"
 #include "archive/packer.h"
-#include "install/installation.h"
+#include "install/installation_steps.h"
+#include "install/update_transaction.h"
 #include "platform/headless/files.h"
-#include "platform/headless/registry.h"
+#include "platform/sha256.h"
 
 namespace fs = std::filesystem;
 
@@ -69,10 +69,6 @@ struct BenchUpdate {
       fs::copy_file(font.path(), update / font.path().filename(),
                     fs::copy_options::overwrite_existing);
     std::ofstream("../game/tx3.exe") << "old";
-    headless::setRegistryValue("Software\\Quorvane Studios Ltd\\Tarvex League 3", "Version",
-                               std::string("Release", 8));
-    headless::setRegistryValue("Software\\Quorvane Studios Ltd\\Tarvex League 3", "Location",
-                               game.string() + '\0');
   }
   ~BenchUpdate() {
     fs::current_path(fs::temp_directory_path());
@@ -92,16 +88,40 @@ uintmax_t bytesUnder(const fs::path& folder) {
   return bytes;
 }
 
-// The whole update through the wizard's steps against cp of the same files
-// followed by sync, in the same run; with the staged files flushed to the
-// disk (argument 1) or left to the system's cache (0).
+// The digests a build made for the update would carry.
+UpdateDigests digestsOf(const BenchUpdate& update) {
+  UpdateDigests digests{};
+  digests.present = true;
+  std::vector<char> bytes;
+  const auto hash = [&](const fs::path& file, uint8_t* digest) {
+    std::ifstream in(file, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
+    platform::Sha256* sha = platform::startSha256();
+    platform::addToSha256(sha, bytes.data(), bytes.size());
+    platform::finishSha256(sha, digest);
+    platform::releaseSha256(sha);
+  };
+  for (int i = 0, loose = 0; i < kArchiveEntryCount; ++i)
+    if (!isReadmeEntry(i)) hash(update.loose[loose++], digests.bodies[i]);
+  digests.readmePresent[0] = true;
+  hash(update.update / "readme_eng.txt", digests.readmes[0]);
+  return digests;
+}
+
+// The whole update through the steps the wizard and a silent run take,
+// against cp of the same files followed by sync, in the same run. Arguments:
+// whether the staged files are flushed to the disk, and whether each is
+// checked against its digest.
 void InstallAgainstCpAndSync(benchmark::State& state) {
   BenchUpdate update;
   headless::setCommonDataFolder(update.root.string());
   headless::setFlushToDisk(state.range(0) != 0);
+  std::ofstream(update.update / "readme_eng.txt") << "readme";
+  const UpdateDigests digests = state.range(1) != 0 ? digestsOf(update) : UpdateDigests{};
   std::string cp = "cp";
   for (const std::string& file : update.loose) cp += " '" + file + "'";
   cp += " '" + update.copies.string() + "' && sync";
+  const std::string game = update.game.string();
   double installTime = 0;
   double cpTime = 0;
   uintmax_t peakExtra = 0;
@@ -113,18 +133,18 @@ void InstallAgainstCpAndSync(benchmark::State& state) {
 
     const uintmax_t before = bytesUnder(update.game);
     start = std::chrono::steady_clock::now();
-    TX3INST wizard;
-    findInstallation(wizard.installedVersion, wizard.installDir);
-    wizard.page = PAGE_INSTALLING;
-    wizard.Redraw();
-    while (wizard.page == PAGE_INSTALLING && wizard.installStep <= kArchiveEntryCount)
-      wizard.Step();
+    UpdateTransaction transaction(true, digests);
+    int step = 0;
+    while (step <= kArchiveEntryCount) {
+      const StepOutcome outcome = takeInstallationStep(transaction, step, game.c_str(), 0);
+      if (outcome == StepOutcome::Done) ++step;
+      if (outcome != StepOutcome::Done && outcome != StepOutcome::Copying) break;
+    }
     // Every entry staged, none replaced yet: the most the update takes.
     peakExtra = std::max(peakExtra, bytesUnder(update.game) - before);
-    while (wizard.page == PAGE_INSTALLING && wizard.Step()) {
-    }
+    if (takeInstallationStep(transaction, step, game.c_str(), 0) != StepOutcome::Finished)
+      state.SkipWithError("installation did not complete");
     const double elapsed = seconds(start);
-    if (wizard.page != PAGE_COMPLETED) state.SkipWithError("installation did not complete");
     installTime += elapsed;
     state.SetIterationTime(elapsed);
   }
@@ -134,8 +154,10 @@ void InstallAgainstCpAndSync(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kTotal));
 }
 BENCHMARK(InstallAgainstCpAndSync)
-    ->Arg(1)
-    ->Arg(0)
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->ArgNames({"flush", "digests"})
     ->UseManualTime()
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
