@@ -133,7 +133,7 @@ void InstallAgainstCpAndSync(benchmark::State& state) {
 
     const uintmax_t before = bytesUnder(update.game);
     start = std::chrono::steady_clock::now();
-    UpdateTransaction transaction(true, digests);
+    UpdateTransaction transaction(digests);
     int step = 0;
     while (step <= kArchiveEntryCount) {
       const StepOutcome outcome = takeInstallationStep(transaction, step, game.c_str(), 0);
