@@ -242,6 +242,7 @@ TEST_F(WizardTest, FaultsShowTheirPagesAndLeaveTheGameAsItWas) {
   EXPECT_EQ(wizard->installStep, 37);
   EXPECT_EQ(readFile(game("tx3.exe")), "old program");
   EXPECT_EQ(readFile(game("tx3.exe.tx3inst-new")), bodies[0]);
+  EXPECT_EQ(readFile(journal()).find("committing"), std::string::npos);  // all put back
   EXPECT_TRUE(fs::exists(update("readme_eng.txt")));
 
   fs::remove_all(game("readme.txt"));

@@ -213,8 +213,9 @@ TEST_F(AllOrNothingTest, TooLittleRoomTouchesNothing) {
 }
 
 // A file that another program holds is waited for, two seconds at most; one
-// held longer puts back every file already replaced. A journal that cannot be
-// opened now is no damaged one: it stays for the next start.
+// held longer puts back every file already replaced, and where one cannot be
+// put back either, the next start finishes the commit. A journal that cannot
+// be opened now is no damaged one: it stays for the next start.
 TEST_F(AllOrNothingTest, AHeldFileIsWaitedForThenEverythingIsPutBack) {
   headless::failFileOperation(FileOperation::move, "club.dat.tx3inst-old");
   headless::resetPauses();
@@ -222,8 +223,13 @@ TEST_F(AllOrNothingTest, AHeldFileIsWaitedForThenEverythingIsPutBack) {
   EXPECT_EQ(headless::pausedMilliseconds(), 2000);
   EXPECT_TRUE(treeOf(game()) == oldGame_);
   EXPECT_NE(readFile(update("u.log")).find("cannot be replaced"), std::string::npos);
-
+  headless::failFileOperation(FileOperation::move, "tx3.exe.tx3inst-new");
+  EXPECT_EQ(run("/silent"), 4);
   headless::clearFileFailures();
+  EXPECT_EQ(run("/silent /?"), 0);
+  expectInstalled(0, 35);
+  writeFile(update("readme_eng.txt"), readme("eng"));  // moved in by the commit
+
   headless::resetDiskEvents();
   headless::cutPowerAtOperation(300);  // while staging
   run("/silent");
