@@ -25,7 +25,7 @@ CopyProgress startStaging(FileCopy& copy, int index, const char* staged, int32_t
   if (isReadmeEntry(index)) {
     source = readmeFileName(language);
     from.reset(platform::openFile(source, "rb"));
-    size = from ? platform::fileLength(from.get()) : -1;
+    if (from) size = platform::fileLength(from.get());
   } else {
     from = openArchiveEntry(index, size, failure);
     if (!from) return CopyProgress::SourceFault;
