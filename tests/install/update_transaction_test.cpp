@@ -57,7 +57,7 @@ class AllOrNothingTest : public UpdateFixture {
     for (const char* name : {"tx3.exe", "data/club.dat"})
       fs::permissions(game(name), fs::perms::owner_write, fs::perm_options::remove);
     oldGame_ = treeOf(game());
-    fs::copy(game(), oldCopy_.path(), fs::copy_options::recursive);
+    fs::copy(game(), oldCopy_ / "game", fs::copy_options::recursive);
     headless::setParentConsole(false);
   }
   void TearDown() override {
@@ -76,7 +76,7 @@ class AllOrNothingTest : public UpdateFixture {
     for (const auto& entry : fs::recursive_directory_iterator(game()))
       fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
     fs::remove_all(game());
-    fs::copy(oldCopy_.path(), game(), fs::copy_options::recursive);
+    fs::copy(oldCopy_ / "game", game(), fs::copy_options::recursive);
   }
 
   // Each file of the game holds its old bytes or its new ones; between the
