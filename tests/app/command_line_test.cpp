@@ -36,6 +36,7 @@ TEST(CommandLineTest, SwitchesValuesAndThePackerAreTakenAsWritten) {
       {"", "lang=-"},
       {"  /silent\t-KEEPQUICKSTART ", "silent keep lang=-"},
       {"-Silent /lang=FRA", "silent lang=2"},
+      {"/lang=ENG", "lang=0"},
       {"/LANG=ita -lang=por", "lang=5"},
       {"/dir=C:\\longer /dir=C:\\tx3", "lang=- dir=C:\\tx3"},
       {"/?", "help lang=-"},
